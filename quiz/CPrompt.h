@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+// Every modal question the program asks goes through this interface, so that
+// tests can answer them from a script instead of blocking on a real box.
+class CPrompt
+{
+public:
+    virtual ~CPrompt() = default;
+
+    // A Yes/No question; true means Yes.
+    virtual bool AskYesNo(const QString& text) = 0;
+    // A message with an OK button.
+    virtual void ShowMessage(const QString& text) = 0;
+    // The open dialog for an existing file; an empty result means cancelled.
+    virtual QString GetOpenFileName(const QString& folder, const QString& filter) = 0;
+    // The save-as dialog (asks before overwriting); an empty result means cancelled.
+    virtual QString GetSaveFileName(const QString& folder, const QString& filter,
+                                    const QString& defaultSuffix) = 0;
+    // The printer dialog; false means cancelled.
+    virtual bool ChoosePrinter(QPrinter* printer) = 0;
+};
