@@ -15,14 +15,21 @@ public:
         : QEvent(static_cast<QEvent::Type>(message)), m_wParam(wParam), m_lParam(lParam)
     {
     }
+    // A message whose second parameter is a number (a control id).
+    CMessageEvent(int message, std::intptr_t wParam, std::intptr_t nParam)
+        : QEvent(static_cast<QEvent::Type>(message)), m_wParam(wParam), m_nParam(nParam)
+    {
+    }
 
     int Message() const { return static_cast<int>(type()); }
     std::intptr_t WParam() const { return m_wParam; }
     QObject* LParam() const { return m_lParam.data(); }
+    std::intptr_t NParam() const { return m_nParam; }
 
 private:
     std::intptr_t m_wParam;
     QPointer<QObject> m_lParam;
+    std::intptr_t m_nParam = 0;
 };
 
 // Posted by a picture button to its parent page on a press: wParam is the
