@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CWizardContext.h"
+
+#include <QString>
+
+#include <memory>
+
+class CMarkupRenderer;
+class CPaletteState;
+class CPrompt;
+class CQuizSheet;
+class CSoundPlayer;
+class CSpeechRegistry;
+class CTU_QuizDoc;
+class CWidgetPrompt;
+
+// The application: finds what varies between machines, builds the document,
+// the fonts, the sheet and its 22 pages, and runs the sheet until it closes.
+class CQuizApp
+{
+public:
+    struct Options {
+        CPrompt* m_pPrompt = nullptr;                  // null: the real dialogs
+        const CSpeechRegistry* m_pSpeech = nullptr;    // null: the system's speech engines
+        QString m_strQuizDir;                          // empty: the current folder
+    };
+
+    CQuizApp();
+    explicit CQuizApp(const Options& options);
+    ~CQuizApp();
+
+    // Builds everything up to a sheet ready to show (tests stop here).
+    CQuizSheet* BuildSheet();
+    // Shows the sheet modally; returns when it closes.
+    int Run();
+
+    CTU_QuizDoc* Doc() const { return m_pDoc.get(); }
+    CQuizSheet* Sheet() const { return m_pSheet.get(); }
+    CWizardContext& Context() { return m_context; }
+
+    // The advice folder: beside the program, else the installed data folder.
+    static QString FindAdviceDir();
+
+private:
+    void AddPages();
+
+    Options m_options;
+    std::unique_ptr<CWidgetPrompt> m_pWidgetPrompt;
+    std::unique_ptr<CTU_QuizDoc> m_pDoc;
+    std::unique_ptr<CMarkupRenderer> m_pMarkup;
+    std::unique_ptr<CSoundPlayer> m_pSound;
+    std::unique_ptr<CPaletteState> m_pPalette;
+    CWizardContext m_context;
+    std::unique_ptr<CQuizSheet> m_pSheet;
+};

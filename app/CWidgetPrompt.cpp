@@ -1,0 +1,49 @@
+#include "CWidgetPrompt.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+QString AppName()
+{
+    return QCoreApplication::translate("CWidgetPrompt", "Tutorama");
+}
+} // namespace
+
+bool CWidgetPrompt::AskYesNo(const QString& text)
+{
+    return QMessageBox::question(m_pParent, AppName(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void CWidgetPrompt::ShowMessage(const QString& text)
+{
+    QMessageBox::information(m_pParent, AppName(), text, QMessageBox::Ok);
+}
+
+QString CWidgetPrompt::GetOpenFileName(const QString& folder, const QString& filter)
+{
+    QFileDialog dialog(m_pParent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& filter,
+                                       const QString& defaultSuffix)
+{
+    QFileDialog dialog(m_pParent, QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool CWidgetPrompt::ChoosePrinter(QPrinter* printer)
+{
+    QPrintDialog dialog(printer, m_pParent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,61 @@
+#include "CPictureChoicePage.h"
+
+#include "CMessageEvent.h"
+#include "CPictureButton.h"
+
+#include <QKeyEvent>
+#include <QShortcut>
+
+CPictureButton* CPictureChoicePage::AddPictureButton(int id, const QString& name,
+                                                     const QString& description,
+                                                     const QRect& geometry)
+{
+    auto* button = new CPictureButton(id, this);
+    button->setObjectName(QStringLiteral("pictureButton%1").arg(id));
+    button->setGeometry(geometry);
+    button->setAccessibleName(QString(name).remove(u'&'));
+    button->setAccessibleDescription(description);
+    button->SetMode(1);
+    // The & mark of the caption works as a keyboard shortcut, as on a push button.
+    auto* shortcut = new QShortcut(QKeySequence::mnemonic(name), this);
+    connect(shortcut, &QShortcut::activated, this, [this, id] { OnPictureButton(id); });
+    m_buttons.append(button);
+    return button;
+}
+
+void CPictureChoicePage::ResetPictureButtons()
+{
+    for (CPictureButton* button : std::as_const(m_buttons))
+        button->SetPressed(false);
+    m_pPressed = nullptr;
+}
+
+void CPictureChoicePage::OnPictureClicked(CPictureButton* button)
+{
+    if (m_pPressed)
+        m_pPressed->SetPressed(false);
+    m_pPressed = button;
+    button->SetPressed(true);
+    OnPictureButton(button->Id());
+}
+
+bool CPictureChoicePage::event(QEvent* event)
+{
+    if (static_cast<int>(event->type()) == WM_PICTURE_BUTTON_CLICKED) {
+        auto* message = static_cast<CMessageEvent*>(event);
+        if (auto* button = qobject_cast<CPictureButton*>(message->LParam()))
+            OnPictureClicked(button);
+        return true;
+    }
+    return CQuizPage::event(event);
+}
+
+void CPictureChoicePage::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && m_pDefault) {
+        OnPictureButton(m_pDefault->Id());
+        return;
+    }
+    CQuizPage::keyPressEvent(event);
+}

@@ -1,0 +1,386 @@
+#include "CQuizSheet.h"
+
+#include "CQuizPage.h"
+#include "CTU_QuizDoc.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QPushButton>
+
+namespace {
+
+using Spec = CQuizSheet::ButtonSpec;
+using Row = CQuizSheet::ButtonRow;
+
+constexpr Spec kHidden{nullptr, 0};
+constexpr int kButtonWidth = 104;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonGap = 13;  // between the page and the button row
+
+// Columns: Advice, Print, Back, Next, Cancel, Finish.
+const Row kWelcomeRow{kHidden, kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 0}, kHidden};
+const Row kStartRow{kHidden, kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0}, kHidden};
+const Row kFormatRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5}, kHidden,
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0}, kHidden};
+const Row kManagerRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2}, kHidden,
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
+const Row kEditorRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&New ?"), 3},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
+const Row kSpellingEditorRow{kHidden, kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&New Word"), 3},
+                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
+                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
+const Row kQuestionRow{kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
+                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 2},
+                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Skip ?"), 1},
+                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
+const Row kScoreRow{kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3}, kHidden,
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 1},
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
+const Row kAdviceRow{kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Next"), 1},
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0}, kHidden};
+
+const std::array<const Row*, PAGE_COUNT> kRows{
+    &kWelcomeRow,  &kStartRow,    &kStartRow,    &kFormatRow,   &kManagerRow,  &kEditorRow,
+    &kEditorRow,   &kSpellingEditorRow, &kEditorRow, &kStartRow, &kStartRow,   &kStartRow,
+    &kStartRow,    &kQuestionRow, &kQuestionRow, &kQuestionRow, &kQuestionRow, &kScoreRow,
+    &kAdviceRow,   &kAdviceRow,   &kAdviceRow,   &kAdviceRow,
+};
+
+constexpr int kBoth = PSWIZB_BACK | PSWIZB_NEXT;
+constexpr std::array<int, PAGE_COUNT> kWizardFlags{
+    0,     PSWIZB_BACK, kBoth, kBoth, PSWIZB_BACK, kBoth, kBoth, kBoth, kBoth, kBoth, kBoth,
+    kBoth, kBoth,       kBoth, kBoth, kBoth,       kBoth, PSWIZB_BACK, kBoth, kBoth, kBoth, kBoth,
+};
+
+QString Translate(const char* caption)
+{
+    return QCoreApplication::translate("CQuizSheet", caption);
+}
+
+} // namespace
+
+CQuizSheet::CQuizSheet(CTU_QuizDoc* doc, QWidget* parent)
+    : QDialog(parent), m_pDoc(doc), m_pPageArea(new QWidget(this)),
+      m_pBack(new QPushButton(this)), m_pNext(new QPushButton(this)),
+      m_pCancel(new QPushButton(tr("Cancel"), this)), m_pWizardFinish(new QPushButton(this))
+{
+    setObjectName(QStringLiteral("quizSheet"));
+    setWindowTitle(tr("Tutorama"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kWidth, kHeight);
+    m_pPageArea->setGeometry(0, 0, kWidth, kPageHeight);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(8, kPageHeight, kWidth - 16, 2);
+
+    const int top = kPageHeight + kButtonGap;
+    for (QPushButton* button : {m_pBack, m_pNext, m_pCancel, m_pWizardFinish})
+        button->setGeometry(0, top, kButtonWidth, kButtonHeight);
+    m_pBack->setObjectName(QStringLiteral("sheetBack"));
+    m_pNext->setObjectName(QStringLiteral("sheetNext"));
+    m_pCancel->setObjectName(QStringLiteral("sheetCancel"));
+    m_pWizardFinish->setObjectName(QStringLiteral("sheetWizardFinish"));
+    m_pWizardFinish->hide();
+
+    connect(m_pBack, &QPushButton::clicked, this, &CQuizSheet::OnBack);
+    connect(m_pNext, &QPushButton::clicked, this, &CQuizSheet::OnNext);
+    connect(m_pCancel, &QPushButton::clicked, this, &CQuizSheet::OnCancel);
+    ComputeSlots();
+}
+
+CQuizSheet::~CQuizSheet() = default;
+
+const CQuizSheet::ButtonRow& CQuizSheet::RowOf(int pageIndex)
+{
+    return *kRows.at(static_cast<size_t>(pageIndex));
+}
+
+int CQuizSheet::WizardFlagsOf(int pageIndex)
+{
+    return kWizardFlags.at(static_cast<size_t>(pageIndex));
+}
+
+void CQuizSheet::AddPage(CQuizPage* page)
+{
+    page->setParent(m_pPageArea);
+    page->setGeometry(0, 0, kWidth, kPageHeight);
+    page->hide();
+    page->SetSheet(this);
+    m_pages.append(page);
+}
+
+void CQuizSheet::ComputeSlots()
+{
+    const int right = width();
+    const int step = static_cast<int>(width() * 0.16);
+    for (int k = 0; k < kSlotCount; ++k)
+        m_slotX[static_cast<size_t>(k)] = right - (k + 1) * step;
+}
+
+void CQuizSheet::Start()
+{
+    m_nCurrentPage = 0;
+    m_bNextEnabled = false;
+    UpdateButtons();
+    m_bInitialized = true;
+    ActivatePage();
+}
+
+QPushButton* CQuizSheet::Button(int id) const
+{
+    switch (id) {
+    case IDCANCEL:
+        return m_pCancel;
+    case ID_WIZBACK:
+        return m_pBack;
+    case ID_WIZNEXT:
+        return m_pNext;
+    case ID_WIZFINISH:
+        return m_pWizardFinish;
+    case ID_SHEET_ADVICE:
+        return m_pAdvice;
+    case ID_SHEET_FINISH:
+        return m_pFinish;
+    case ID_SHEET_PRINT:
+        return m_pPrint;
+    default:
+        return nullptr;
+    }
+}
+
+void CQuizSheet::SetDefaultButton(QPushButton* button)
+{
+    (button ? button : m_pWizardFinish)->setDefault(true);
+}
+
+void CQuizSheet::GoToPage(int index)
+{
+    if (CQuizPage* page = ActivePage())
+        page->m_bMoveArmed = false;
+    m_nCurrentPage = static_cast<qint16>(index);
+    UpdateButtons();
+    ActivatePage();
+}
+
+void CQuizSheet::MoveBy(int delta, QObject* /*requester*/)
+{
+    CQuizPage* page = ActivePage();
+    if (!page || !page->m_bMoveArmed)
+        return;  // one move per activation: repeated requests are swallowed
+    GoToPage(m_nCurrentPage + delta);
+}
+
+void CQuizSheet::ActivatePage()
+{
+    for (CQuizPage* page : std::as_const(m_pages))
+        if (page != ActivePage())
+            page->hide();
+    CQuizPage* page = ActivePage();
+    if (!page)
+        return;
+    page->show();
+    SetDefaultButton(nullptr);
+    page->OnSetActive();
+    SetDefaultButton(page->DefaultButton());
+    page->update();
+}
+
+void CQuizSheet::UpdateTitle()
+{
+    QString title = tr("Tutorama");
+    if (m_pDoc && !m_pDoc->m_strQuizName.isEmpty())
+        title += QStringLiteral(" - ") + m_pDoc->m_strQuizName;
+    setWindowTitle(title);
+}
+
+void CQuizSheet::PlaceButton(QPushButton* button, const ButtonSpec& spec)
+{
+    button->move(SlotX(spec.m_slot), kPageHeight + kButtonGap);
+    button->setText(Translate(spec.m_caption));
+    button->show();
+}
+
+QPushButton* CQuizSheet::EnsureOwnButton(int id)
+{
+    QPushButton*& button =
+        id == ID_SHEET_ADVICE ? m_pAdvice : (id == ID_SHEET_FINISH ? m_pFinish : m_pPrint);
+    if (!button) {
+        button = new QPushButton(this);
+        button->setObjectName(id == ID_SHEET_ADVICE   ? QStringLiteral("sheetAdvice")
+                              : id == ID_SHEET_FINISH ? QStringLiteral("sheetFinish")
+                                                      : QStringLiteral("sheetPrint"));
+        button->resize(m_pCancel->size());
+        button->setFocusPolicy(Qt::StrongFocus);
+        connect(button, &QPushButton::clicked, this, [this, id] { OnOwnButton(id); });
+    }
+    return button;
+}
+
+void CQuizSheet::UpdateButtons()
+{
+    // Posted so that it lands after the new page's activation but before
+    // anything the page itself posts during that activation.
+    QCoreApplication::postEvent(
+        this, new CMessageEvent(WM_SHEET_SET_WIZARD_BUTTONS, WizardFlagsOf(m_nCurrentPage), nullptr));
+    UpdateTitle();
+
+    const ButtonRow& row = RowOf(m_nCurrentPage);
+    if (row[COL_CANCEL].m_caption) {
+        PlaceButton(m_pCancel, row[COL_CANCEL]);
+        m_pCancel->setDefault(false);
+    } else {
+        m_pCancel->hide();
+    }
+    if (row[COL_BACK].m_caption) {
+        PlaceButton(m_pBack, row[COL_BACK]);
+        m_pBack->setEnabled(m_nCurrentPage > 0);
+    } else {
+        m_pBack->hide();
+    }
+    m_pBack->setDefault(false);
+    if (row[COL_NEXT].m_caption) {
+        PlaceButton(m_pNext, row[COL_NEXT]);
+        m_pNext->setEnabled(m_bNextEnabled);
+    } else {
+        m_pNext->setEnabled(false);
+        m_pNext->hide();
+    }
+
+    const std::array<std::pair<int, Column>, 3> own{{{ID_SHEET_ADVICE, COL_ADVICE},
+                                                     {ID_SHEET_PRINT, COL_PRINT},
+                                                     {ID_SHEET_FINISH, COL_FINISH}}};
+    for (const auto& [id, column] : own) {
+        if (row[column].m_caption) {
+            QPushButton* button = EnsureOwnButton(id);
+            PlaceButton(button, row[column]);
+            button->setEnabled(true);
+        } else if (QPushButton* button = Button(id)) {
+            button->hide();
+        }
+    }
+}
+
+void CQuizSheet::SetWizardButtons(int flags)
+{
+    m_pBack->setEnabled((flags & PSWIZB_BACK) != 0);
+    m_pNext->setEnabled((flags & PSWIZB_NEXT) != 0);
+}
+
+void CQuizSheet::HandleMessage(int message, std::intptr_t wParam, std::intptr_t nParam,
+                               QObject* sender)
+{
+    switch (message) {
+    case WM_SHEET_NEXT_PAGE:
+        MoveBy(+1, sender);
+        break;
+    case WM_SHEET_PREV_PAGE:
+        MoveBy(-1, sender);
+        break;
+    case WM_SHEET_GOTO_PAGE:
+        GoToPage(static_cast<int>(wParam));
+        break;
+    case WM_SHEET_ENABLE_BUTTON:
+        if (QPushButton* button = Button(static_cast<int>(nParam))) {
+            button->setEnabled(true);
+            if (wParam != 0)
+                button->setFocus();
+        }
+        break;
+    case WM_SHEET_DISABLE_BUTTON:
+        if (QPushButton* button = Button(static_cast<int>(nParam)))
+            button->setEnabled(false);
+        break;
+    case WM_SHEET_SET_WIZARD_BUTTONS:
+        SetWizardButtons(static_cast<int>(wParam));
+        break;
+    default:
+        break;
+    }
+}
+
+bool CQuizSheet::event(QEvent* event)
+{
+    switch (static_cast<int>(event->type())) {
+    case WM_SHEET_NEXT_PAGE:
+    case WM_SHEET_PREV_PAGE:
+    case WM_SHEET_GOTO_PAGE:
+    case WM_SHEET_ENABLE_BUTTON:
+    case WM_SHEET_DISABLE_BUTTON:
+    case WM_SHEET_SET_WIZARD_BUTTONS: {
+        auto* message = static_cast<CMessageEvent*>(event);
+        HandleMessage(message->Message(), message->WParam(), message->NParam(),
+                      message->LParam());
+        return true;
+    }
+    default:
+        return QDialog::event(event);
+    }
+}
+
+void CQuizSheet::OnBack()
+{
+    CQuizPage* page = ActivePage();
+    if (page && page->OnWizardBack() != WIZ_STAY)
+        GoToPage(m_nCurrentPage - 1);
+}
+
+void CQuizSheet::OnNext()
+{
+    CQuizPage* page = ActivePage();
+    if (page && page->OnWizardNext() != WIZ_STAY)
+        GoToPage(m_nCurrentPage + 1);
+}
+
+void CQuizSheet::OnCancel()
+{
+    CQuizPage* page = ActivePage();
+    if (!page || page->OnQueryCancel())
+        QDialog::reject();
+}
+
+void CQuizSheet::OnOwnButton(int id)
+{
+    if (id == ID_SHEET_PRINT) {
+        if (m_printHandler)
+            m_printHandler(this);
+        return;
+    }
+    if (CQuizPage* page = ActivePage())
+        page->OnCommand(id);
+}
+
+void CQuizSheet::reject()
+{
+    // Escape and the title-bar close box act like the Cancel button.
+    if (m_pCancel->isVisible() && m_pCancel->isEnabled())
+        OnCancel();
+}
+
+void CQuizSheet::closeEvent(QCloseEvent* event)
+{
+    OnCancel();
+    if (isVisible())
+        event->ignore();
+}

@@ -1,0 +1,108 @@
+#include "CNameQuizPage.h"
+
+#include "CDib.h"
+#include "CPictureButton.h"
+#include "CQuizSheet.h"
+#include "CTU_QuizDoc.h"
+#include "ResourceIds.h"
+
+#include <QPainter>
+
+namespace {
+const QPoint kHeaderAt(0, 0);
+const QRect kIntroRect(24, 96, 672, 64);
+const QRect kClickRect(24, 168, 672, 24);
+const QRect kDiskButtonRect(285, 200, 150, 140);
+const QRect kExampleRect(24, 354, 672, 70);
+} // namespace
+
+CNameQuizPage::CNameQuizPage(CWizardContext& context, QWidget* parent)
+    : CPictureChoicePage(context, parent)
+{
+    setObjectName(QStringLiteral("nameQuizPage"));
+    AddLabel(tr("Before you start to make your quiz, you need to name it. This will allow the "
+                "Tutorama to automatically save your quiz as you make it. This will  make sure "
+                "that you do not lose any of your work. "),
+             kIntroRect, false);
+    AddLabel(tr("Click on the picture of the disk below to name your quiz."), kClickRect, false);
+    m_pDiskButton = AddPictureButton(IDB_DISK_BUTTON, tr("&Save Quiz As"),
+                                     tr("A disk: choose where to save your quiz and its name."),
+                                     kDiskButtonRect);
+    AddLabel(tr("Use a name that will help you remember what the quiz is about. For example, if "
+                "you create a mathematics quiz based on your mathematics problems for the week "
+                "of March 24 you could name the file \"Mathematics March 24.\""),
+             kExampleRect, false);
+}
+
+CNameQuizPage::~CNameQuizPage() = default;
+
+QString CNameQuizPage::QuizNameOf(const QString& path)
+{
+    QString name = path.mid(path.lastIndexOf(u'\\') + 1);
+    name = name.mid(name.lastIndexOf(u'/') + 1);
+    return name.mid(name.lastIndexOf(u':') + 1);
+}
+
+void CNameQuizPage::OnSetActive()
+{
+    PostEnableButton(ID_WIZNEXT, true);
+    ApplyFonts();
+    LoadPicture(m_pHeader, IDB_NAME_QUIZ_BANNER);
+    if (!m_pDiskFace)
+        m_pDiskFace = std::make_unique<CDib>(IDB_DISK_BUTTON);
+    m_pDiskButton->AttachPicture(m_pDiskFace.get());
+    ResetPictureButtons();
+    Arm();
+}
+
+QPushButton* CNameQuizPage::DefaultButton() const
+{
+    return Sheet() ? Sheet()->Button(ID_WIZNEXT) : nullptr;
+}
+
+void CNameQuizPage::OnPictureButton(int id)
+{
+    if (id == IDB_DISK_BUTTON)
+        SaveAs();
+}
+
+void CNameQuizPage::SaveAs()
+{
+    const QString path = AskSaveQuizPath();
+    if (path.isEmpty())
+        return;
+    // The name goes into the file with the first save; a failed save forgets it again.
+    const QString previousName = m_pDoc->m_strQuizName;
+    m_pDoc->m_strQuizName = QuizNameOf(path);
+    if (!m_pDoc->OnSaveDocument(path)) {
+        m_pDoc->m_strQuizName = previousName;
+        return;
+    }
+    const auto folderEnd = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    m_context.m_strQuizDir = path.left(folderEnd + 1);
+    m_pDoc->m_nManagerBackPage = PAGE_NAME_QUIZ;
+    PostNextPage();
+}
+
+int CNameQuizPage::OnWizardNext()
+{
+    SaveAs();
+    return WIZ_STAY;
+}
+
+int CNameQuizPage::OnWizardBack()
+{
+    PostPrevPage();
+    return WIZ_STAY;
+}
+
+bool CNameQuizPage::OnQueryCancel()
+{
+    PostGoToPage(PAGE_WELCOME);
+    return false;
+}
+
+void CNameQuizPage::PaintPage(QPainter& painter)
+{
+    DrawPicture(painter, m_pHeader.get(), kHeaderAt);
+}

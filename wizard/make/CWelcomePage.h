@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CPictureChoicePage.h"
+
+class CDib;
+class CPictureButton;
+class QLabel;
+
+// Page 0: make a quiz or take one.
+class CWelcomePage : public CPictureChoicePage
+{
+    Q_OBJECT
+
+public:
+    explicit CWelcomePage(CWizardContext& context, QWidget* parent = nullptr);
+    ~CWelcomePage() override;
+
+    void OnSetActive() override;
+    bool OnQueryCancel() override { return true; }  // "Close" ends the program
+
+protected:
+    void OnPictureButton(int id) override;
+    void PaintPage(QPainter& painter) override;
+
+private:
+    void MakeQuiz();
+    void TakeQuiz();
+
+    std::unique_ptr<CDib> m_pHeader;
+    std::unique_ptr<CDib> m_pMakeFace;
+    std::unique_ptr<CDib> m_pTakeFace;
+    CPictureButton* m_pMakeButton;
+    CPictureButton* m_pTakeButton;
+};
