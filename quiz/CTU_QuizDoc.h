@@ -35,10 +35,18 @@ public:
     // Deletes every question but keeps the file (a change of kind).
     void RemoveAllQuestions();
 
-    // The question at a 0-based position in writing order.
-    CQuestion* Question(int index) const { return m_questions[static_cast<size_t>(index)].get(); }
+    // The question at a 0-based position in writing order; null outside the list.
+    CQuestion* Question(int index) const
+    {
+        return index >= 0 && static_cast<size_t>(index) < m_questions.size()
+                   ? m_questions[static_cast<size_t>(index)].get()
+                   : nullptr;
+    }
+    // Every question in writing order.
+    const std::vector<std::unique_ptr<CQuestion>>& Questions() const { return m_questions; }
     // Appends a new, unanswered question and returns it.
     CQuestion* AddQuestion();
+    // Deletes the question at index; an index outside the list changes nothing.
     void RemoveQuestion(int index);
 
     // Writes the whole quiz atomically; on failure the previous file is kept
@@ -62,7 +70,11 @@ public:
     // The feedback dialog's "Try Again": the same question is asked once more.
     void TryAgain();
 
-    enum class RunStep { NextQuestion, RunOver };
+    enum class RunStep
+    {
+        NextQuestion,
+        RunOver
+    };
     // After the feedback: resets the attempt and advances the run.
     RunStep MoveOn();
     // "Do you want to try this question later?": Yes keeps it open, No gives it up.
@@ -82,7 +94,7 @@ public:
     int m_nQuizType = QUIZ_NONE;
     int m_nQuestionCount = 0;
     int m_nCurrent = 0;
-    int m_bModifying = 0;        // 1 modify, 0 add, -1 left with an unfinished question
+    int m_bModifying = 0; // 1 modify, 0 add, -1 left with an unfinished question
     bool m_bTakeMode = false;
     int m_nAnswered = 0;
     bool m_bRandomPhase = false;
@@ -95,6 +107,8 @@ public:
 
 private:
     RunStep Advance();
+    int ListSize() const { return static_cast<int>(m_questions.size()); }
+    void ReportFailure(const QString& message) const;
     std::vector<int> RandomPermutation(int count) const;
 
     std::vector<std::unique_ptr<CQuestion>> m_questions;

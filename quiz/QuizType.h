@@ -2,9 +2,10 @@
 
 // The kind of a quiz as stored in the document and in quiz files. The page
 // indexes of the wizard are computed from these codes, so their order matters.
-enum QuizType : int {
-    QUIZ_NONE = -1,       // no quiz loaded
-    QUIZ_NEW = 0,         // new quiz, kind not chosen yet
+enum QuizType : int
+{
+    QUIZ_NONE = -1, // no quiz loaded
+    QUIZ_NEW = 0,   // new quiz, kind not chosen yet
     QUIZ_TRUE_FALSE = 1,
     QUIZ_FLASH_CARD = 2,
     QUIZ_SPELLING = 3,
@@ -12,7 +13,8 @@ enum QuizType : int {
 };
 
 // Page indexes of the wizard sheet.
-enum PageIndex : int {
+enum PageIndex : int
+{
     PAGE_WELCOME = 0,
     PAGE_START_QUIZ = 1,
     PAGE_NAME_QUIZ = 2,
@@ -22,8 +24,23 @@ enum PageIndex : int {
     PAGE_COUNT = 22,
 };
 
-constexpr bool IsQuizKind(int type) { return type >= QUIZ_TRUE_FALSE && type <= QUIZ_MATH; }
-constexpr int EditorPage(int type) { return 4 + type; }
-constexpr int IntroPage(int type) { return 8 + type; }
-constexpr int QuestionPage(int type) { return 12 + type; }
-constexpr int AdvicePage(int type) { return 17 + type; }
+constexpr bool IsQuizKind(int type)
+{
+    return type >= QUIZ_TRUE_FALSE && type <= QUIZ_MATH;
+}
+constexpr int EditorPage(int type)
+{
+    return 4 + type;
+}
+constexpr int IntroPage(int type)
+{
+    return 8 + type;
+}
+constexpr int QuestionPage(int type)
+{
+    return 12 + type;
+}
+constexpr int AdvicePage(int type)
+{
+    return 17 + type;
+}

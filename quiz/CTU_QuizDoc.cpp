@@ -1,0 +1,250 @@
+#include "CTU_QuizDoc.h"
+
+#include "AnswerJudge.h"
+#include "CPrompt.h"
+#include "CQuizFile.h"
+#include "MathRules.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+// rand() gives 15 bits; larger ranges are built from several draws.
+constexpr quint64 RAND_BITS = 15;
+constexpr quint64 RAND_MASK = 0x7FFF;
+
+} // namespace
+
+CTU_QuizDoc::CTU_QuizDoc()
+{
+    SetRandomSource({}, {});
+}
+
+CTU_QuizDoc::~CTU_QuizDoc() = default;
+
+void CTU_QuizDoc::ClearQuestions()
+{
+    RemoveAllQuestions();
+    m_strQuizPath.clear();
+    m_strQuizName.clear();
+}
+
+void CTU_QuizDoc::RemoveAllQuestions()
+{
+    m_questions.clear();
+    m_nQuestionCount = 0;
+}
+
+CQuestion* CTU_QuizDoc::AddQuestion()
+{
+    auto question = std::make_unique<CQuestion>();
+    question->m_nResponse = -1;
+    m_questions.push_back(std::move(question));
+    m_nQuestionCount = ListSize();
+    return m_questions.back().get();
+}
+
+void CTU_QuizDoc::RemoveQuestion(int index)
+{
+    if (index < 0 || index >= ListSize())
+        return;
+    m_questions.erase(m_questions.begin() + index);
+    m_nQuestionCount = ListSize();
+}
+
+void CTU_QuizDoc::ReportFailure(const QString& message) const
+{
+    if (m_pPrompt)
+        m_pPrompt->ShowMessage(message);
+}
+
+bool CTU_QuizDoc::OnSaveDocument(const QString& path)
+{
+    m_strQuizPath = path;
+    QString reason;
+    const CQuizFile::Status status = CQuizFile::Save(*this, path, &reason);
+    if (status != CQuizFile::Status::Ok) {
+        ReportFailure(CQuizFile::Message(status, path, reason));
+        return false;
+    }
+    return true;
+}
+
+bool CTU_QuizDoc::OnOpenDocument(const QString& path)
+{
+    CQuizFile::Contents contents;
+    QString reason;
+    const CQuizFile::Status status = CQuizFile::Load(path, &contents, &reason);
+    if (status != CQuizFile::Status::Ok) {
+        ReportFailure(CQuizFile::Message(status, path, reason));
+        return false;
+    }
+    // The document changes only once the whole file has been read.
+    if (!contents.bEmptyFile) {
+        m_strQuizName = std::move(contents.strQuizName);
+        m_nQuizType = contents.nQuizType;
+        for (auto& question : contents.questions)
+            m_questions.push_back(std::move(question));
+        // The list read is what counts, whatever count the file claimed.
+        m_nQuestionCount = ListSize();
+    }
+    m_strQuizPath = path;
+    return true;
+}
+
+void CTU_QuizDoc::ResetResponses()
+{
+    for (auto& question : m_questions) {
+        question->m_nResponse = -1;
+        question->m_strResponse.clear();
+    }
+}
+
+void CTU_QuizDoc::ShuffleOrder()
+{
+    const std::vector<int> order = RandomPermutation(ListSize());
+    for (size_t i = 0; i < order.size(); ++i)
+        m_questions[i]->m_nOrder = order[i];
+}
+
+void CTU_QuizDoc::StartQuiz()
+{
+    m_nAttempt = 1;
+    m_bTakeMode = true;
+    m_nCurrent = 0;
+    m_nAnswered = 0;
+    m_bRandomPhase = false;
+    ResetResponses();
+    // A retake starts clean: questions given up last time are offered again.
+    for (auto& question : m_questions)
+        question->m_bGivenUp = false;
+    ShuffleOrder();
+}
+
+int CTU_QuizDoc::FindByOrder(int order) const
+{
+    for (int i = 0; i < ListSize(); ++i) {
+        if (m_questions[static_cast<size_t>(i)]->m_nOrder == order)
+            return i;
+    }
+    return -1;
+}
+
+void CTU_QuizDoc::PickRandomUnanswered()
+{
+    for (const int index : RandomPermutation(ListSize())) {
+        const CQuestion& question = *m_questions[static_cast<size_t>(index)];
+        if (question.IsOpen()) {
+            m_nCurrent = question.m_nOrder;
+            return;
+        }
+    }
+}
+
+int CTU_QuizDoc::CountCorrect() const
+{
+    int correct = 0;
+    for (const auto& question : m_questions) {
+        // Only an answer given counts: an open or given-up question never
+        // scores, even a math problem whose value is 0.
+        if (question->IsOpen() || question->m_bGivenUp)
+            continue;
+        if (AnswerJudge::JudgeAnswer(*this, *question))
+            ++correct;
+    }
+    return correct;
+}
+
+CQuestion* CTU_QuizDoc::CurrentQuestion() const
+{
+    return Question(FindByOrder(m_nCurrent));
+}
+
+void CTU_QuizDoc::AcceptAnswer()
+{
+    if (m_nAnswered < m_nQuestionCount)
+        ++m_nAnswered;
+}
+
+void CTU_QuizDoc::TryAgain()
+{
+    ++m_nAttempt;
+    if (m_nAnswered > 0)
+        --m_nAnswered;
+}
+
+CTU_QuizDoc::RunStep CTU_QuizDoc::MoveOn()
+{
+    m_nAttempt = 1;
+    return Advance();
+}
+
+CTU_QuizDoc::RunStep CTU_QuizDoc::SkipQuestion(bool tryLater)
+{
+    if (CQuestion* question = CurrentQuestion()) {
+        question->m_strResponse.clear();
+        question->m_nResponse = -1;
+        if (!tryLater) {
+            question->m_bGivenUp = true;
+            AcceptAnswer();
+        }
+    }
+    // The next question starts with its own first try.
+    m_nAttempt = 1;
+    return Advance();
+}
+
+CTU_QuizDoc::RunStep CTU_QuizDoc::Advance()
+{
+    if (m_nAnswered >= m_nQuestionCount)
+        return RunStep::RunOver;
+    if (m_bRandomPhase) {
+        PickRandomUnanswered();
+        return RunStep::NextQuestion;
+    }
+    ++m_nCurrent;
+    if (m_nCurrent >= m_nQuestionCount) {
+        m_bRandomPhase = true;
+        PickRandomUnanswered();
+    }
+    return RunStep::NextQuestion;
+}
+
+double CTU_QuizDoc::EvaluateProblem(const QString& text) const
+{
+    return MathRules::EvaluateProblem(text);
+}
+
+void CTU_QuizDoc::SetRandomSource(std::function<int()> rand, std::function<void(unsigned)> seed)
+{
+    m_rand = rand ? std::move(rand) : std::function<int()>([] { return std::rand(); });
+    m_seed =
+        seed ? std::move(seed) : std::function<void(unsigned)>([](unsigned s) { std::srand(s); });
+}
+
+int CTU_QuizDoc::Rand() const
+{
+    return m_rand();
+}
+
+void CTU_QuizDoc::SeedRandom(unsigned seed) const
+{
+    m_seed(seed);
+}
+
+std::vector<int> CTU_QuizDoc::RandomPermutation(int count) const
+{
+    std::vector<int> permutation(static_cast<size_t>(count > 0 ? count : 0));
+    for (size_t i = 0; i < permutation.size(); ++i)
+        permutation[i] = static_cast<int>(i);
+    for (size_t k = 1; k < permutation.size(); ++k) {
+        quint64 r = static_cast<quint64>(Rand()) & RAND_MASK;
+        // Enough 15-bit draws to reach every position up to k.
+        for (quint64 range = RAND_MASK; range < k; range = (range << RAND_BITS) | RAND_MASK)
+            r = (r << RAND_BITS) | (static_cast<quint64>(Rand()) & RAND_MASK);
+        const size_t j = static_cast<size_t>(r % (k + 1));
+        std::swap(permutation[k], permutation[j]);
+    }
+    return permutation;
+}
