@@ -30,33 +30,48 @@ void TestAnswerJudge::judgeAnswer_data()
     QTest::addColumn<QString>("back");
     QTest::addColumn<QString>("response");
     QTest::addColumn<bool>("correct");
-    QTest::addRow("card lower case against capital")
-        << int(QUIZ_FLASH_CARD) << true << "France" << "Paris" << "paris" << true;
-    QTest::addRow("card wrong") << int(QUIZ_FLASH_CARD) << true << "France" << "Paris" << "Rome"
-                                << false;
-    QTest::addRow("card backs shown, front expected")
-        << int(QUIZ_FLASH_CARD) << false << "France" << "Paris" << "FRANCE" << true;
-    QTest::addRow("card backs shown, back typed")
-        << int(QUIZ_FLASH_CARD) << false << "France" << "Paris" << "Paris" << false;
-    QTest::addRow("card empty answer") << int(QUIZ_FLASH_CARD) << true << "France" << "Paris" << ""
-                                       << false;
-    QTest::addRow("spelling exact") << int(QUIZ_SPELLING) << true << "because" << "" << "because"
-                                    << true;
-    QTest::addRow("spelling upper case") << int(QUIZ_SPELLING) << true << "because" << ""
+    QTest::addRow("card lower case against capital") << int(QUIZ_FLASH_CARD) << true << "France"
+                                                     << "Paris"
+                                                     << "paris" << true;
+    QTest::addRow("card wrong") << int(QUIZ_FLASH_CARD) << true << "France"
+                                << "Paris"
+                                << "Rome" << false;
+    QTest::addRow("card backs shown, front expected") << int(QUIZ_FLASH_CARD) << false << "France"
+                                                      << "Paris"
+                                                      << "FRANCE" << true;
+    QTest::addRow("card backs shown, back typed") << int(QUIZ_FLASH_CARD) << false << "France"
+                                                  << "Paris"
+                                                  << "Paris" << false;
+    QTest::addRow("card empty answer") << int(QUIZ_FLASH_CARD) << true << "France"
+                                       << "Paris"
+                                       << "" << false;
+    QTest::addRow("spelling exact") << int(QUIZ_SPELLING) << true << "because"
+                                    << ""
+                                    << "because" << true;
+    QTest::addRow("spelling upper case") << int(QUIZ_SPELLING) << true << "because"
+                                         << ""
                                          << "BECAUSE" << true;
-    QTest::addRow("spelling trailing blank")
-        << int(QUIZ_SPELLING) << true << "because" << "" << "because " << false;
-    QTest::addRow("spelling leading blank")
-        << int(QUIZ_SPELLING) << true << "because" << "" << " because" << false;
+    QTest::addRow("spelling trailing blank") << int(QUIZ_SPELLING) << true << "because"
+                                             << ""
+                                             << "because " << false;
+    QTest::addRow("spelling leading blank") << int(QUIZ_SPELLING) << true << "because"
+                                            << ""
+                                            << " because" << false;
     // Only a to z are folded, as the comparison always did.
     QTest::addRow("accented letter keeps its case")
         << int(QUIZ_SPELLING) << true << QString::fromUtf8("café") << ""
         << QString::fromUtf8("CAFÉ") << false;
     QTest::addRow("greek exact") << int(QUIZ_SPELLING) << true << QString::fromUtf8("λόγος") << ""
                                  << QString::fromUtf8("λόγος") << true;
-    QTest::addRow("math right") << int(QUIZ_MATH) << true << "57+41" << "" << "98" << true;
-    QTest::addRow("math wrong") << int(QUIZ_MATH) << true << "57+41" << "" << "97" << false;
-    QTest::addRow("math tiny") << int(QUIZ_MATH) << true << "1/400" << "" << "0.00251" << true;
+    QTest::addRow("math right") << int(QUIZ_MATH) << true << "57+41"
+                                << ""
+                                << "98" << true;
+    QTest::addRow("math wrong") << int(QUIZ_MATH) << true << "57+41"
+                                << ""
+                                << "97" << false;
+    QTest::addRow("math tiny") << int(QUIZ_MATH) << true << "1/400"
+                               << ""
+                               << "0.00251" << true;
 }
 
 void TestAnswerJudge::judgeAnswer()
@@ -103,23 +118,32 @@ void TestAnswerJudge::correctAnswerText_data()
     const QString twoPlaces = ".  Although this answer display shows two decimal places, the "
                               "Tutorama accepts any correct answer rounded to two or more decimal "
                               "places.";
-    QTest::addRow("card back") << int(QUIZ_FLASH_CARD) << true << "France" << "Paris"
+    QTest::addRow("card back") << int(QUIZ_FLASH_CARD) << true << "France"
+                               << "Paris"
                                << " The correct answer is Paris.";
-    QTest::addRow("card front") << int(QUIZ_FLASH_CARD) << false << "France" << "Paris"
+    QTest::addRow("card front") << int(QUIZ_FLASH_CARD) << false << "France"
+                                << "Paris"
                                 << " The correct answer is France.";
-    QTest::addRow("spelling") << int(QUIZ_SPELLING) << true << "because" << ""
+    QTest::addRow("spelling") << int(QUIZ_SPELLING) << true << "because"
+                              << ""
                               << " The correct answer is because.";
-    QTest::addRow("math whole") << int(QUIZ_MATH) << true << "57+41" << ""
+    QTest::addRow("math whole") << int(QUIZ_MATH) << true << "57+41"
+                                << ""
                                 << " The correct answer is 57+41 = 98.00" + twoPlaces;
-    QTest::addRow("math third") << int(QUIZ_MATH) << true << "1/3" << ""
+    QTest::addRow("math third") << int(QUIZ_MATH) << true << "1/3"
+                                << ""
                                 << " The correct answer is 1/3 = 0.33" + twoPlaces;
-    QTest::addRow("math zero") << int(QUIZ_MATH) << true << "5-5" << ""
+    QTest::addRow("math zero") << int(QUIZ_MATH) << true << "5-5"
+                               << ""
                                << " The correct answer is 5-5 = 0.00" + twoPlaces;
-    QTest::addRow("math tiny") << int(QUIZ_MATH) << true << "1/400" << ""
+    QTest::addRow("math tiny") << int(QUIZ_MATH) << true << "1/400"
+                               << ""
                                << " The correct answer is 1/400 = 0.0025    ";
-    QTest::addRow("math 0.005") << int(QUIZ_MATH) << true << "1/200" << ""
+    QTest::addRow("math 0.005") << int(QUIZ_MATH) << true << "1/200"
+                                << ""
                                 << " The correct answer is 1/200 = 0.005     ";
-    QTest::addRow("math 0.01 is not tiny") << int(QUIZ_MATH) << true << "1/100" << ""
+    QTest::addRow("math 0.01 is not tiny") << int(QUIZ_MATH) << true << "1/100"
+                                           << ""
                                            << " The correct answer is 1/100 = 0.01" + twoPlaces;
 }
 

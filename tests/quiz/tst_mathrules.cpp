@@ -163,36 +163,66 @@ void TestMathRules::isMathAnswerCorrect_data()
     QTest::addColumn<QString>("problem");
     QTest::addColumn<QString>("response");
     QTest::addColumn<bool>("correct");
-    QTest::addRow("1/3 0.33") << "1/3" << "0.33" << true;
-    QTest::addRow("1/3 .333") << "1/3" << ".333" << true;
-    QTest::addRow("1/3 0.3333333") << "1/3" << "0.3333333" << true;
-    QTest::addRow("1/3 0.34") << "1/3" << "0.34" << false;
-    QTest::addRow("1/800 0.00125") << "1/800" << "0.00125" << true;
-    QTest::addRow("1/800 0.0013") << "1/800" << "0.0013" << true;
-    QTest::addRow("1/800 0.0012") << "1/800" << "0.0012" << false;
-    QTest::addRow("5-5 0") << "5-5" << "0" << true;
-    QTest::addRow("5-5 0.004") << "5-5" << "0.004" << true;
-    QTest::addRow("5-5 -0.001") << "5-5" << "-0.001" << true;
-    QTest::addRow("5-5 0.005") << "5-5" << "0.005" << false;
-    QTest::addRow("5-5 empty") << "5-5" << "" << true;
-    QTest::addRow("98 98") << "57+41" << "98" << true;
-    QTest::addRow("98 98.00") << "57+41" << "98.00" << true;
-    QTest::addRow("98 98.004") << "57+41" << "98.004" << true;
-    QTest::addRow("98 98.005") << "57+41" << "98.005" << false;
-    QTest::addRow("98 comma") << "57+41" << "98,5" << true;
-    QTest::addRow("98 97") << "57+41" << "97" << false;
-    QTest::addRow("10/4 2.5") << "10/4" << "2.5" << true;
-    QTest::addRow("10/4 2.50") << "10/4" << "2.50" << true;
-    QTest::addRow("10/4 2.499") << "10/4" << "2.499" << true;
-    QTest::addRow("10/4 2.494") << "10/4" << "2.494" << false;
-    QTest::addRow("10/4 -2.5") << "10/4" << "-2.5" << false;
-    QTest::addRow("1/400 0.0025") << "1/400" << "0.0025" << true;
-    QTest::addRow("1/400 0.00251") << "1/400" << "0.00251" << true;
-    QTest::addRow("1/400 0.0024") << "1/400" << "0.0024" << false;
-    QTest::addRow("1/400 0.003") << "1/400" << "0.003" << false;
-    QTest::addRow("negative right") << "5-8" << "-3" << true;
-    QTest::addRow("negative sign missing") << "5-8" << "3" << false;
-    QTest::addRow("leading blank") << "57+41" << " 98" << true;
+    QTest::addRow("1/3 0.33") << "1/3"
+                              << "0.33" << true;
+    QTest::addRow("1/3 .333") << "1/3"
+                              << ".333" << true;
+    QTest::addRow("1/3 0.3333333") << "1/3"
+                                   << "0.3333333" << true;
+    QTest::addRow("1/3 0.34") << "1/3"
+                              << "0.34" << false;
+    QTest::addRow("1/800 0.00125") << "1/800"
+                                   << "0.00125" << true;
+    QTest::addRow("1/800 0.0013") << "1/800"
+                                  << "0.0013" << true;
+    QTest::addRow("1/800 0.0012") << "1/800"
+                                  << "0.0012" << false;
+    QTest::addRow("5-5 0") << "5-5"
+                           << "0" << true;
+    QTest::addRow("5-5 0.004") << "5-5"
+                               << "0.004" << true;
+    QTest::addRow("5-5 -0.001") << "5-5"
+                                << "-0.001" << true;
+    QTest::addRow("5-5 0.005") << "5-5"
+                               << "0.005" << false;
+    QTest::addRow("5-5 empty") << "5-5"
+                               << "" << true;
+    QTest::addRow("98 98") << "57+41"
+                           << "98" << true;
+    QTest::addRow("98 98.00") << "57+41"
+                              << "98.00" << true;
+    QTest::addRow("98 98.004") << "57+41"
+                               << "98.004" << true;
+    QTest::addRow("98 98.005") << "57+41"
+                               << "98.005" << false;
+    QTest::addRow("98 comma") << "57+41"
+                              << "98,5" << true;
+    QTest::addRow("98 97") << "57+41"
+                           << "97" << false;
+    QTest::addRow("10/4 2.5") << "10/4"
+                              << "2.5" << true;
+    QTest::addRow("10/4 2.50") << "10/4"
+                               << "2.50" << true;
+    QTest::addRow("10/4 2.499") << "10/4"
+                                << "2.499" << true;
+    QTest::addRow("10/4 2.494") << "10/4"
+                                << "2.494" << false;
+    QTest::addRow("10/4 -2.5") << "10/4"
+                               << "-2.5" << false;
+    QTest::addRow("1/400 0.0025") << "1/400"
+                                  << "0.0025" << true;
+    QTest::addRow("1/400 0.00251") << "1/400"
+                                   << "0.00251" << true;
+    QTest::addRow("1/400 0.0024") << "1/400"
+                                  << "0.0024" << false;
+    QTest::addRow("1/400 0.003") << "1/400"
+                                 << "0.003" << false;
+    QTest::addRow("negative right") << "5-8"
+                                    << "-3" << true;
+    QTest::addRow("negative sign missing") << "5-8"
+                                           << "3" << false;
+    QTest::addRow("leading blank") << "57+41"
+                                   << " 98" << true;
 }
 
 void TestMathRules::isMathAnswerCorrect()
@@ -232,14 +262,22 @@ void TestMathRules::formatAnswers_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("math");
     QTest::addColumn<QString>("small");
-    QTest::addRow("98") << 98.0 << "98.00" << "98.        ";
-    QTest::addRow("0") << 0.0 << "0.00" << "0.        ";
-    QTest::addRow("0.005") << 0.005 << "0.005     " << "0.005     ";
-    QTest::addRow("0.00125") << 0.00125 << "0.00125   " << "0.00125   ";
-    QTest::addRow("2.5") << 2.5 << "2.50" << "2.5       ";
-    QTest::addRow("one third") << 1.0 / 3.0 << "0.33" << "0.33333333";
-    QTest::addRow("negative") << -3.0 << "-3.00" << "-3.        ";
-    QTest::addRow("negative tiny") << -0.0025 << "-0.0025    " << "-0.0025    ";
+    QTest::addRow("98") << 98.0 << "98.00"
+                        << "98.        ";
+    QTest::addRow("0") << 0.0 << "0.00"
+                       << "0.        ";
+    QTest::addRow("0.005") << 0.005 << "0.005     "
+                           << "0.005     ";
+    QTest::addRow("0.00125") << 0.00125 << "0.00125   "
+                             << "0.00125   ";
+    QTest::addRow("2.5") << 2.5 << "2.50"
+                         << "2.5       ";
+    QTest::addRow("one third") << 1.0 / 3.0 << "0.33"
+                               << "0.33333333";
+    QTest::addRow("negative") << -3.0 << "-3.00"
+                              << "-3.        ";
+    QTest::addRow("negative tiny") << -0.0025 << "-0.0025    "
+                                   << "-0.0025    ";
 }
 
 void TestMathRules::formatAnswers()
