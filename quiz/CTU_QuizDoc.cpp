@@ -240,8 +240,8 @@ std::vector<int> CTU_QuizDoc::RandomPermutation(int count) const
         permutation[i] = static_cast<int>(i);
     for (size_t k = 1; k < permutation.size(); ++k) {
         quint64 r = static_cast<quint64>(Rand()) & RAND_MASK;
-        // Enough 15-bit draws to reach every position up to k.
-        for (quint64 range = RAND_MASK; range < k; range = (range << RAND_BITS) | RAND_MASK)
+        // One 15-bit draw while k + 1 stays within 32767, more beyond.
+        for (quint64 range = RAND_MASK; range < k + 1; range = (range << RAND_BITS) | RAND_MASK)
             r = (r << RAND_BITS) | (static_cast<quint64>(Rand()) & RAND_MASK);
         const size_t j = static_cast<size_t>(r % (k + 1));
         std::swap(permutation[k], permutation[j]);

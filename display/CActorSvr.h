@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CAudioOutput.h"
+#include "CSpeechSynthesizer.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+// The speech control of the pages that speak (the spelling quiz and its
+// advice page): set the text, then speak it. Speaking returns at once and the
+// sound plays on while the pupil works; a new Speak cuts off the last one.
+class CActorSvr : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Speaks through the default sound device.
+    explicit CActorSvr(QObject* parent = nullptr);
+    // Speaks through the given output (tests listen through their own).
+    explicit CActorSvr(std::unique_ptr<CAudioOutput> output, QObject* parent = nullptr);
+    ~CActorSvr() override;
+
+    void SetText(const QString& text);
+    QString Text() const { return m_strText; }
+    // Says the text last set; false when there is no engine or nothing to say.
+    bool Speak();
+    void Stop();
+
+    // The speech for the text, in memory.
+    static CSpeechSynthesizer::Audio Synthesize(const QString& text);
+
+private:
+    std::unique_ptr<CAudioOutput> m_pOutput;
+    QString m_strText;
+};

@@ -1,0 +1,234 @@
+#include "CPictureButton.h"
+
+#include "CDib.h"
+#include "CMessageEvent.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kFaceGrey(192, 192, 192);
+const QColor kShadowGrey(128, 128, 128);
+constexpr int kMaxFocusInset = 3;
+constexpr int kFocusInsetDivisor = 5;
+constexpr QSize kBlankFaceSize(32, 32);
+
+// A 1-pixel line that leaves out its end point, as the frame's coordinates
+// expect; only horizontal and vertical lines are drawn.
+void DrawLineExclusive(QPainter& painter, QPoint from, QPoint to)
+{
+    if (from == to)
+        return;
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
+                      (to.y() > from.y()) - (to.y() < from.y()));
+    painter.drawLine(from, to - step);
+}
+
+} // namespace
+
+CPictureButton::CPictureButton(int controlId, QWidget* parent)
+    : QAbstractButton(parent), m_nControlId(controlId)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setObjectName(QStringLiteral("pictureButton%1").arg(controlId));
+    // Keyboard clicks (Space) reach the page like a mouse press does.
+    connect(this, &QAbstractButton::clicked, this, &CPictureButton::NotifyClick);
+}
+
+void CPictureButton::AttachPicture(const CDib* picture)
+{
+    m_pPicture = picture;
+    m_pictureSize = picture ? picture->Size() : QSize();
+    updateGeometry();
+    update();
+}
+
+void CPictureButton::SetMode(int mode)
+{
+    m_nMode = mode;
+}
+
+void CPictureButton::SetPressed(bool pressed)
+{
+    m_bPressed = pressed;
+    update();
+}
+
+void CPictureButton::SetAccessibleTexts(const QString& name, const QString& description)
+{
+    setAccessibleName(name);
+    setAccessibleDescription(description);
+}
+
+CPictureButton::Placement CPictureButton::CentrePicture(const QSize& button, const QSize& picture)
+{
+    Placement placement;
+    auto centre = [](int room, int extent, int& copy, int& source, int& target) {
+        if (room <= extent) {
+            copy = room;
+            source = (extent - room) / 2;
+            target = 0;
+        } else {
+            copy = extent;
+            source = 0;
+            target = (room - extent) / 2;
+        }
+    };
+    int copyW = 0, sourceX = 0, targetX = 0;
+    int copyH = 0, sourceY = 0, targetY = 0;
+    centre(button.width(), picture.width(), copyW, sourceX, targetX);
+    centre(button.height(), picture.height(), copyH, sourceY, targetY);
+    placement.source = QRect(sourceX, sourceY, copyW, copyH);
+    placement.target = QPoint(targetX, targetY);
+    return placement;
+}
+
+int CPictureButton::FocusInset(const QSize& button)
+{
+    return std::min(kMaxFocusInset,
+                    std::min(button.width() + 1, button.height() + 1) / kFocusInsetDivisor);
+}
+
+CPictureButton::Look CPictureButton::ChooseLook(bool held, int mode, bool pressedFlag)
+{
+    if (held)
+        return Look::Pressed;
+    if (mode == kMomentary)
+        return Look::Raised;
+    return pressedFlag ? Look::Pressed : Look::Raised;
+}
+
+QSize CPictureButton::sizeHint() const
+{
+    return m_pictureSize.isValid() ? m_pictureSize : kBlankFaceSize;
+}
+
+QImage CPictureButton::RenderFace()
+{
+    const QSize size = this->size();
+    QImage face(size, QImage::Format_RGB32);
+    face.fill(kFaceGrey);
+    const Look look = ChooseLook(isDown(), m_nMode, m_bPressed);
+    // Drawing decides the flag, so a latching button stays pressed until its
+    // owner clears it.
+    m_bPressed = look == Look::Pressed;
+    {
+        QPainter painter(&face);
+        if (look == Look::Raised)
+            DrawRaised(painter, size);
+        else
+            DrawPressed(painter, size);
+    }
+    if (hasFocus()) {
+        const int d = FocusInset(size);
+        DrawFocusRect(face, d, d, size.width() - d, size.height() - d);
+    }
+    return face;
+}
+
+void CPictureButton::DrawPictureAt(QPainter& painter, const Placement& placement,
+                                   const QPoint& shift) const
+{
+    if (m_pPicture)
+        painter.drawImage(placement.target + shift, m_pPicture->Image(), placement.source);
+}
+
+void CPictureButton::DrawRaised(QPainter& painter, const QSize& size) const
+{
+    const int w = size.width();
+    const int h = size.height();
+    DrawPictureAt(painter, CentrePicture(size, m_pictureSize), QPoint(0, 0));
+    painter.setPen(Qt::white);
+    DrawLineExclusive(painter, {0, 0}, {w - 1, 0});
+    DrawLineExclusive(painter, {0, 1}, {0, h - 1});
+    painter.setPen(Qt::black);
+    DrawLineExclusive(painter, {w - 1, 0}, {w - 1, h});
+    DrawLineExclusive(painter, {0, h - 1}, {w - 1, h - 1});
+    painter.setPen(kShadowGrey);
+    DrawLineExclusive(painter, {w - 2, 1}, {w - 2, h - 1});
+    DrawLineExclusive(painter, {1, h - 2}, {w - 2, h - 2});
+}
+
+void CPictureButton::DrawPressed(QPainter& painter, const QSize& size) const
+{
+    DrawPictureAt(painter, CentrePicture(size, m_pictureSize),
+                  QPoint(kPressedShift, kPressedShift));
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
+}
+
+void CPictureButton::DrawFocusRect(QImage& face, int left, int top, int rightEdge, int bottomEdge)
+{
+    // A dotted outline that inverts every other pixel, so it shows on any
+    // picture. The right and bottom edges lie just outside it.
+    const int right = rightEdge - 1;
+    const int bottom = bottomEdge - 1;
+    if (right < left || bottom < top)
+        return;
+    auto invert = [&face](int x, int y) {
+        if (!face.rect().contains(x, y))
+            return;
+        face.setPixel(x, y, face.pixel(x, y) ^ 0x00ffffff);
+    };
+    int n = 0;
+    for (int x = left; x <= right; ++x, ++n) {
+        if (n % 2 == 0)
+            invert(x, top);
+    }
+    for (int y = top + 1; y <= bottom; ++y, ++n) {
+        if (n % 2 == 0)
+            invert(right, y);
+    }
+    for (int x = right - 1; x >= left; --x, ++n) {
+        if (n % 2 == 0 && bottom > top)
+            invert(x, bottom);
+    }
+    for (int y = bottom - 1; y > top; --y, ++n) {
+        if (n % 2 == 0 && right > left)
+            invert(left, y);
+    }
+}
+
+void CPictureButton::paintEvent(QPaintEvent*)
+{
+    const QImage face = RenderFace();
+    QPainter painter(this);
+    painter.drawImage(0, 0, face);
+}
+
+void CPictureButton::mousePressEvent(QMouseEvent* event)
+{
+    // The page hears of the press at once; the button takes neither the mouse
+    // nor the focus, and never draws itself held down by the mouse.
+    if (event->button() == Qt::LeftButton)
+        NotifyClick();
+    event->accept();
+}
+
+void CPictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void CPictureButton::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void CPictureButton::focusInEvent(QFocusEvent* event)
+{
+    QAbstractButton::focusInEvent(event);
+    emit focusReceived(m_nControlId);
+}
+
+void CPictureButton::NotifyClick()
+{
+    if (QObject* target = parent())
+        QCoreApplication::postEvent(
+            target, new CMessageEvent(WM_PICTURE_BUTTON_CLICKED, m_nControlId, this));
+}

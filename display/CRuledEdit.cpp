@@ -1,0 +1,96 @@
+#include "CRuledEdit.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+const QColor kRuleBlue(0, 0, 255);
+
+} // namespace
+
+CRuledEdit::CRuledEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    // Tab moves on to the next control, as in every other box of a page.
+    setTabChangesFocus(true);
+}
+
+QList<int> CRuledEdit::LinePositions(int clientBottom, int lineHeight, int origin)
+{
+    QList<int> lines;
+    if (lineHeight <= 0)
+        return lines;
+    const int count = (clientBottom - origin) / lineHeight;
+    for (int k = 1; k <= count; ++k)
+        lines.append(origin + k * lineHeight);
+    return lines;
+}
+
+int CRuledEdit::LineHeight() const
+{
+    // The height the layout gives one row of text in this font.
+    QTextLayout layout(QStringLiteral("Xg"), font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return qRound(line.height());
+}
+
+int CRuledEdit::TextTop() const
+{
+    const QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return 0;
+    return qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+}
+
+QList<int> CRuledEdit::RuledLines() const
+{
+    return LinePositions(viewport()->rect().bottom() + 1, LineHeight(), TextTop());
+}
+
+void CRuledEdit::paintEvent(QPaintEvent* event)
+{
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    painter.setPen(QPen(kRuleBlue, 1));
+    const int right = viewport()->width();
+    for (int y : RuledLines())
+        painter.drawLine(0, y, right, y);
+}
+
+bool CRuledEdit::CaretOnFirstLine() const
+{
+    const QTextCursor cursor = textCursor();
+    if (cursor.blockNumber() != 0)
+        return false;
+    const QTextLayout* layout = cursor.block().layout();
+    if (!layout || layout->lineCount() == 0)
+        return true;
+    return layout->lineForTextPosition(cursor.positionInBlock()).lineNumber() <= 0;
+}
+
+void CRuledEdit::keyPressEvent(QKeyEvent* event)
+{
+    // Up on the first row goes nowhere: the caret stays where it is.
+    if (event->key() == Qt::Key_Up && CaretOnFirstLine()) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+bool CRuledEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText();
+}
+
+void CRuledEdit::insertFromMimeData(const QMimeData* source)
+{
+    // Only plain text goes in; a picture or anything else leaves the text alone.
+    if (source->hasText())
+        insertPlainText(source->text());
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QPlainTextEdit>
+
+// A multi-line text box ruled like a lined exercise book: a blue line under
+// every row of text. The rows are as high as the box's own font, so the lines
+// meet the text whatever font the page gives the box.
+class CRuledEdit : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CRuledEdit(QWidget* parent = nullptr);
+
+    // The height of one row of text, the spacing of the lines.
+    int LineHeight() const;
+    // Where the first row of text starts in the viewport (the lines count from it).
+    int TextTop() const;
+    // The y positions of the lines drawn now.
+    QList<int> RuledLines() const;
+
+    // Lines at origin + k*h for k = 1 ... (clientBottom - origin) / h; none at the
+    // origin itself, and none when the box is lower than one row.
+    static QList<int> LinePositions(int clientBottom, int lineHeight, int origin = 0);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    bool CaretOnFirstLine() const;
+};

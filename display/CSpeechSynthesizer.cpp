@@ -1,0 +1,86 @@
+#include "CSpeechSynthesizer.h"
+
+#include <espeak-ng/speak_lib.h>
+
+namespace {
+
+enum class EngineState
+{
+    NotStarted,
+    Started,
+    Failed
+};
+
+// espeak-ng keeps one engine per process; these mirror its state.
+EngineState g_engineState = EngineState::NotStarted;
+int g_nSampleRate = 0;
+// Where the synthesis under way puts its samples (synthesis is synchronous).
+QList<qint16>* g_pTarget = nullptr;
+
+const char* const kVoice = "en";
+
+int ForwardSamples(short* samples, int count, espeak_EVENT* events)
+{
+    (void)events;
+    if (g_pTarget && samples && count > 0)
+        g_pTarget->append(QList<qint16>(samples, samples + count));
+    return 0; // go on synthesising
+}
+
+} // namespace
+
+double CSpeechSynthesizer::Audio::Seconds() const
+{
+    return sampleRate > 0 ? static_cast<double>(samples.size()) / sampleRate : 0.0;
+}
+
+QAudioFormat CSpeechSynthesizer::Audio::Format() const
+{
+    QAudioFormat format;
+    format.setSampleRate(sampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    return format;
+}
+
+QByteArray CSpeechSynthesizer::Audio::Pcm() const
+{
+    return QByteArray(reinterpret_cast<const char*>(samples.constData()),
+                      samples.size() * static_cast<qsizetype>(sizeof(qint16)));
+}
+
+bool CSpeechSynthesizer::EnsureStarted()
+{
+    if (g_engineState == EngineState::NotStarted) {
+        // DONT_EXIT: a missing data folder must fail the call, not end the program.
+        const int rate =
+            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
+            espeak_SetSynthCallback(&ForwardSamples);
+            g_nSampleRate = rate;
+            g_engineState = EngineState::Started;
+        } else {
+            g_engineState = EngineState::Failed;
+        }
+    }
+    return g_engineState == EngineState::Started;
+}
+
+bool CSpeechSynthesizer::IsAvailable()
+{
+    return EnsureStarted();
+}
+
+CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text)
+{
+    Audio audio;
+    if (!EnsureStarted() || text.trimmed().isEmpty())
+        return audio;
+    const QByteArray utf8 = text.toUtf8();
+    audio.sampleRate = g_nSampleRate;
+    g_pTarget = &audio.samples;
+    espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8, nullptr, nullptr);
+    g_pTarget = nullptr;
+    return audio;
+}
