@@ -32,7 +32,8 @@ CQuizApp::~CQuizApp()
 
 QString CQuizApp::FindAdviceDir()
 {
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
+    const QString besideProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");

@@ -20,10 +20,11 @@ class CWidgetPrompt;
 class CQuizApp
 {
 public:
-    struct Options {
-        CPrompt* m_pPrompt = nullptr;                  // null: the real dialogs
-        const CSpeechRegistry* m_pSpeech = nullptr;    // null: the system's speech engines
-        QString m_strQuizDir;                          // empty: the current folder
+    struct Options
+    {
+        CPrompt* m_pPrompt = nullptr;               // null: the real dialogs
+        const CSpeechRegistry* m_pSpeech = nullptr; // null: the system's speech engines
+        QString m_strQuizDir;                       // empty: the current folder
     };
 
     CQuizApp();
