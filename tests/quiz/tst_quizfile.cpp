@@ -82,6 +82,7 @@ private slots:
     void savedFileHasExampleBytes();
     void stringForms_data();
     void stringForms();
+    void everyByteRoundTrips();
     void roundTrip_data();
     void roundTrip();
     void longListCount();
@@ -223,6 +224,20 @@ void TestQuizFile::stringForms()
     const qsizetype expected = wide ? lengthBytes + 2 * text.size()
                                     : (text.size() < 255 ? 1 : prefix.size()) + text.size();
     QCOMPARE(bytes.size(), expected);
+}
+
+void TestQuizFile::everyByteRoundTrips()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = CQuizFile::DecodeWindows1252(all.constData(), all.size());
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0x9F), QChar(0x0178));
+    QCOMPARE(text.at(0xE9), QChar(0x00E9));
+    QByteArray bytes;
+    CQuizFile::AppendString(bytes, text);
+    QCOMPARE(bytes.toHex(' '), (QByteArray::fromHex("ff0001") + all).toHex(' '));
 }
 
 void TestQuizFile::roundTrip_data()
