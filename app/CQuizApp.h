@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CHelpWindow;
 class CMarkupRenderer;
 class CPaletteState;
 class CPrompt;
@@ -36,6 +37,10 @@ public:
     // Shows the sheet modally; returns when it closes.
     int Run();
 
+    // F1: the help window at its contents page.
+    void ShowHelp();
+    CHelpWindow* HelpWindow() const { return m_pHelp; }
+
     CTU_QuizDoc* Doc() const { return m_pDoc.get(); }
     CQuizSheet* Sheet() const { return m_pSheet.get(); }
     CWizardContext& Context() { return m_context; }
@@ -54,4 +59,5 @@ private:
     std::unique_ptr<CPaletteState> m_pPalette;
     CWizardContext m_context;
     std::unique_ptr<CQuizSheet> m_pSheet;
+    CHelpWindow* m_pHelp = nullptr;  // owned by the sheet
 };
