@@ -200,11 +200,13 @@ void CQuizSheet::GoToPage(int index)
     ActivatePage();
 }
 
-void CQuizSheet::MoveBy(int delta, QObject* /*requester*/)
+void CQuizSheet::MoveBy(int delta, QObject* requester)
 {
+    // One move per activation: a request from a page that has already moved
+    // (or is no longer shown) is swallowed, so double clicks move once.
     CQuizPage* page = ActivePage();
-    if (!page || !page->m_bMoveArmed)
-        return; // one move per activation: repeated requests are swallowed
+    if (!page || !page->m_bMoveArmed || (requester && requester != page))
+        return;
     GoToPage(m_nCurrentPage + delta);
 }
 
