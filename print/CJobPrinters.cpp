@@ -2,6 +2,7 @@
 
 #include "CPrompt.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 CJobPrinters::CJobPrinters(CPrompt* prompt) : m_pPrompt(prompt) {}
