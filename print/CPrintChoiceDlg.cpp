@@ -19,13 +19,13 @@
 
 namespace {
 constexpr int kDialogWidth = 380;
-constexpr int kPartIndent = 24;  // the radio buttons sit under "Quiz"
+constexpr int kPartIndent = 24; // the radio buttons sit under "Quiz"
 constexpr int kMargin = 18;
 constexpr int kSpacing = 8;
 } // namespace
 
-CPrintChoiceDlg::CPrintChoiceDlg(CTU_QuizDoc* doc, const QString& adviceDir,
-                                 CPaletteState* palette, QWidget* parent)
+CPrintChoiceDlg::CPrintChoiceDlg(CTU_QuizDoc* doc, const QString& adviceDir, CPaletteState* palette,
+                                 QWidget* parent)
     : QDialog(parent), m_pDoc(doc), m_strAdviceDir(adviceDir), m_pPalette(palette)
 {
     setObjectName(QStringLiteral("printChoiceDialog"));
@@ -147,7 +147,8 @@ int CPrintChoiceDlg::AdviceKind() const
 void CPrintChoiceDlg::ReportUnprintable()
 {
     if (m_pDoc->Prompt())
-        m_pDoc->Prompt()->ShowMessage(tr("Unable to print. Please check the printer and try again."));
+        m_pDoc->Prompt()->ShowMessage(
+            tr("Unable to print. Please check the printer and try again."));
 }
 
 bool CPrintChoiceDlg::PrintQuiz(bool ask)

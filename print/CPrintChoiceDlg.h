@@ -28,8 +28,8 @@ public:
     ~CPrintChoiceDlg() override;
 
     // Opens the dialog modally over parent (the sheet); it deletes itself when closed.
-    static CPrintChoiceDlg* Open(CTU_QuizDoc* doc, const QString& adviceDir,
-                                 CPaletteState* palette, QWidget* parent);
+    static CPrintChoiceDlg* Open(CTU_QuizDoc* doc, const QString& adviceDir, CPaletteState* palette,
+                                 QWidget* parent);
 
     // The advice document of a quiz kind; empty for a code outside the four kinds.
     static QString AdviceFileOf(int quizType);
@@ -55,7 +55,7 @@ private:
     QString m_strAdviceDir;
     CPaletteState* m_pPalette;
     int m_nPrintWhat = 0;
-    bool m_bPrinterCancelled = false; // in the click being run
+    bool m_bPrinterCancelled = false;          // in the click being run
     std::unique_ptr<CJobPrinters> m_pPrinters; // the printers of the click being run
 
     QCheckBox* m_pQuiz = nullptr;

@@ -109,16 +109,15 @@ void CQuizPrinter::DrawHead(const TableColumns& columns, const TableRows& rows, 
     } else {
         DrawTextAt(columns.left + inset, textTop, tr("No."));
     }
-    m_painter.drawRect(QRect(columns.left, rows.headTop, columns.right - columns.left,
-                             rows.rowHeight));
+    m_painter.drawRect(
+        QRect(columns.left, rows.headTop, columns.right - columns.left, rows.rowHeight));
     m_painter.drawLine(columns.x1, rows.headTop, columns.x1, rows.ybase);
     m_painter.drawLine(columns.x2, rows.headTop, columns.x2, rows.ybase);
     DrawTextAt(columns.x1 + inset, textTop, tr("Question"));
     DrawTextAt(columns.x2 + inset, textTop, tr("Answer"));
 }
 
-void CQuizPrinter::DrawRow(const TableRow& row, int top, const TableColumns& columns,
-                           int rowHeight)
+void CQuizPrinter::DrawRow(const TableRow& row, int top, const TableColumns& columns, int rowHeight)
 {
     const int inset = m_frame.dpiX / kTextInsetPerInch;
     const int textTop = top + (rowHeight - CellHeight(m_textFont)) / 2;
@@ -170,8 +169,7 @@ bool CQuizPrinter::PrintQuestion(const CTU_QuizDoc& doc)
 {
     if (!Begin(tr("Tutorama Question")))
         return false;
-    PrintTable(doc.m_nQuizType,
-               BuildRows(CurrentQuestionEntries(doc), PRINT_QUESTIONS_AND_ANSWERS),
+    PrintTable(doc.m_nQuizType, BuildRows(CurrentQuestionEntries(doc), PRINT_QUESTIONS_AND_ANSWERS),
                Heading::Question);
     End();
     return true;

@@ -44,8 +44,8 @@ private:
     void DrawTextAt(int x, int top, const QString& text);
     void DrawHead(const PrintLayout::TableColumns& columns, const PrintLayout::TableRows& rows,
                   Heading heading);
-    void DrawRow(const PrintLayout::TableRow& row, int top, const PrintLayout::TableColumns& columns,
-                 int rowHeight);
+    void DrawRow(const PrintLayout::TableRow& row, int top,
+                 const PrintLayout::TableColumns& columns, int rowHeight);
     void DrawRule(int left, int right, int y);
     void PrintTable(int quizType, const std::vector<PrintLayout::TableRow>& rows, Heading heading);
     int CellHeight(const QFont& font) const;

@@ -164,8 +164,8 @@ std::vector<TableEntry> QuizEntries(const CTU_QuizDoc& doc)
     std::vector<TableEntry> entries;
     int number = 0;
     for (const auto& question : doc.Questions())
-        entries.push_back({++number, question->m_strQuestion,
-                           AnswerText(doc.m_nQuizType, *question)});
+        entries.push_back(
+            {++number, question->m_strQuestion, AnswerText(doc.m_nQuizType, *question)});
     return entries;
 }
 
@@ -202,9 +202,9 @@ ScoreSheet ScoreSheetOf(const CTU_QuizDoc& doc)
     sheet.percent = sheet.count > 0 ? double(sheet.correct) / sheet.count * 100.0 : 0.0;
     sheet.pictureId =
         sheet.percent == kPerfectPercent ? IDB_PRINTED_PERFECT_SCORE : IDB_PRINTED_SCORE;
-    sheet.scoreLine = Translate("In quiz file %1 you got %2 out of %3 right.")
-                          .arg(doc.m_strQuizName, QString::number(sheet.correct),
-                               QString::number(sheet.count));
+    sheet.scoreLine =
+        Translate("In quiz file %1 you got %2 out of %3 right.")
+            .arg(doc.m_strQuizName, QString::number(sheet.correct), QString::number(sheet.count));
     // printf rounds as the score page does; "%.0f" prints no decimal point in any locale.
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.0f", sheet.percent);

@@ -25,8 +25,8 @@ constexpr int kLineChars = 30;
 
 constexpr int kBannerWidth = 2000;
 constexpr int kBannerHeight = 200;
-constexpr int kTableGap = 205;     // from the top of the banner to the table (or title)
-constexpr int kScoreGap = 220;     // from the top of the banner to the score picture
+constexpr int kTableGap = 205; // from the top of the banner to the table (or title)
+constexpr int kScoreGap = 220; // from the top of the banner to the score picture
 constexpr int kScorePictureSize = 600;
 constexpr int kScoreTitleIndent = 610;
 constexpr int kScoreTextIndent = 612;
@@ -76,9 +76,9 @@ QRect BannerRect(const PageFrame& frame);
 // The x positions of the table's vertical rules.
 struct TableColumns
 {
-    int left = 0;   // "No."
-    int x1 = 0;     // "Question"
-    int x2 = 0;     // "Answer"
+    int left = 0; // "No."
+    int x1 = 0;   // "Question"
+    int x2 = 0;   // "Answer"
     int right = 0;
 };
 TableColumns ColumnsOf(const PageFrame& frame);
@@ -86,9 +86,9 @@ TableColumns ColumnsOf(const PageFrame& frame);
 // The vertical places of the table: the head row and the first row below it.
 struct TableRows
 {
-    int y0 = 0;        // where the table (or the question title) starts
-    int headTop = 0;   // top of the head row
-    int ybase = 0;     // top of row 0 on every page
+    int y0 = 0;      // where the table (or the question title) starts
+    int headTop = 0; // top of the head row
+    int ybase = 0;   // top of row 0 on every page
     int rowHeight = 0;
     int RowTop(int row) const { return ybase + row * rowHeight; }
 };
