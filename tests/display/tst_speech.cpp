@@ -48,7 +48,15 @@ double RmsOf(const QList<qint16>& samples)
 } // namespace
 
 // Which of the three keys exist, and what their "Path" names.
-enum class PathKind { NoKey, ExistingFile, MissingFile, NoPathValue, TooLong, Folder };
+enum class PathKind
+{
+    NoKey,
+    ExistingFile,
+    MissingFile,
+    NoPathValue,
+    TooLong,
+    Folder
+};
 Q_DECLARE_METATYPE(PathKind)
 
 class TestSpeech : public QObject
