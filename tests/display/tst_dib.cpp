@@ -14,7 +14,7 @@ constexpr int kMissingPicture = 9999;
 constexpr int kInfoHeaderSize = 40;
 
 // The bytes of a BMP file, so every rule can be tried on a picture made for it.
-struct BmpSpec
+struct BmpLayout
 {
     int width = 4;
     int height = 2; // negative: rows stored top first
@@ -45,33 +45,33 @@ QRgb TableColor(int i)
     return qRgb(i, 255 - i, 7);
 }
 
-QByteArray MakeBmp(const BmpSpec& spec)
+QByteArray MakeBmp(const BmpLayout& layout)
 {
-    const int rows = std::abs(spec.height);
-    const int stride = ((spec.width * spec.bitCount + 31) / 32) * 4;
+    const int rows = std::abs(layout.height);
+    const int stride = ((layout.width * layout.bitCount + 31) / 32) * 4;
     QByteArray bits(stride * rows, '\0');
     for (int y = 0; y < rows; ++y) {
-        const int storedRow = spec.height > 0 ? rows - 1 - y : y;
-        for (int x = 0; x < spec.width; ++x) {
-            const int index = spec.pixels.value(y * spec.width + x, 0);
-            const int bitPos = x * spec.bitCount;
+        const int storedRow = layout.height > 0 ? rows - 1 - y : y;
+        for (int x = 0; x < layout.width; ++x) {
+            const int index = layout.pixels.value(y * layout.width + x, 0);
+            const int bitPos = x * layout.bitCount;
             char& byte = bits[storedRow * stride + bitPos / 8];
-            byte = static_cast<char>(byte | (index << (8 - spec.bitCount - bitPos % 8)));
+            byte = static_cast<char>(byte | (index << (8 - layout.bitCount - bitPos % 8)));
         }
     }
     QByteArray info;
     Put32(info, kInfoHeaderSize);
-    Put32(info, spec.width);
-    Put32(info, spec.height);
+    Put32(info, layout.width);
+    Put32(info, layout.height);
     Put16(info, 1);
-    Put16(info, static_cast<qint16>(spec.bitCount));
-    Put32(info, spec.compression);
+    Put16(info, static_cast<qint16>(layout.bitCount));
+    Put32(info, layout.compression);
     Put32(info, static_cast<qint32>(bits.size()));
     Put32(info, 2835);
     Put32(info, 2835);
-    Put32(info, spec.colorsUsed);
+    Put32(info, layout.colorsUsed);
     Put32(info, 0);
-    for (int i = 0; i < spec.tableEntries; ++i) {
+    for (int i = 0; i < layout.tableEntries; ++i) {
         const QRgb rgb = TableColor(i);
         info.append(char(qBlue(rgb)))
             .append(char(qGreen(rgb)))
@@ -157,10 +157,10 @@ void TestDib::fixedEntriesAlwaysWin_data()
 void TestDib::fixedEntriesAlwaysWin()
 {
     QFETCH(int, colorsUsed);
-    BmpSpec spec;
-    spec.colorsUsed = colorsUsed;
-    spec.tableEntries = colorsUsed == 0 ? 256 : colorsUsed;
-    const CDib dib(1, MakeBmp(spec));
+    BmpLayout layout;
+    layout.colorsUsed = colorsUsed;
+    layout.tableEntries = colorsUsed == 0 ? 256 : colorsUsed;
+    const CDib dib(1, MakeBmp(layout));
     const CPalette& palette = dib.Palette();
     QCOMPARE(palette.Version(), 0x300);
     for (int i : {0, 1, 7, 9, 246, 247, 250, 255}) {
@@ -187,10 +187,10 @@ void TestDib::pictureEntriesKeepNoCollapse()
 
 void TestDib::entriesPastTableStayBlack()
 {
-    BmpSpec spec;
-    spec.colorsUsed = 20;
-    spec.tableEntries = 20;
-    const CDib dib(1, MakeBmp(spec));
+    BmpLayout layout;
+    layout.colorsUsed = 20;
+    layout.tableEntries = 20;
+    const CDib dib(1, MakeBmp(layout));
     QCOMPARE(dib.ColorCount(), 20);
     QCOMPARE(dib.Palette().Color(19).rgb(), TableColor(19));
     QCOMPARE(dib.Palette().Entry(20), CPaletteEntry{});
@@ -211,14 +211,14 @@ void TestDib::pixelsFollowTheRowOrder()
 {
     QFETCH(int, bitCount);
     QFETCH(int, height);
-    BmpSpec spec;
-    spec.bitCount = bitCount;
-    spec.height = height;
-    spec.width = 5; // rows need padding
-    spec.tableEntries = 1 << bitCount;
+    BmpLayout layout;
+    layout.bitCount = bitCount;
+    layout.height = height;
+    layout.width = 5; // rows need padding
+    layout.tableEntries = 1 << bitCount;
     const int top = bitCount == 1 ? 1 : 3;
-    spec.pixels = {top, 0, top, 0, top, 0, 0, 0, 0, top};
-    const CDib dib(1, MakeBmp(spec));
+    layout.pixels = {top, 0, top, 0, top, 0, 0, 0, 0, top};
+    const CDib dib(1, MakeBmp(layout));
     QCOMPARE(dib.Height(), 2);
     const QImage& image = dib.Image();
     QCOMPARE(image.pixel(0, 0), TableColor(top));
@@ -232,11 +232,11 @@ void TestDib::smallTableDoesNotMoveBits()
 {
     // Eight colours count as 256 for the palette, but the bits follow the
     // eight-entry table the picture really has.
-    BmpSpec spec;
-    spec.colorsUsed = 8;
-    spec.tableEntries = 8;
-    spec.pixels = {5, 6, 7, 1, 2, 3, 4, 5};
-    const CDib dib(1, MakeBmp(spec));
+    BmpLayout layout;
+    layout.colorsUsed = 8;
+    layout.tableEntries = 8;
+    layout.pixels = {5, 6, 7, 1, 2, 3, 4, 5};
+    const CDib dib(1, MakeBmp(layout));
     QCOMPARE(dib.ColorCount(), 256);
     QCOMPARE(dib.BitsOffset(), kInfoHeaderSize + 8 * 4);
     QCOMPARE(dib.Image().pixel(0, 0), TableColor(5));
@@ -247,15 +247,15 @@ void TestDib::damagedPictureThrows_data()
 {
     QTest::addColumn<QByteArray>("data");
     const QByteArray good = MakeBmp({});
-    BmpSpec compressed;
+    BmpLayout compressed;
     compressed.compression = 1;
-    BmpSpec huge;
+    BmpLayout huge;
     huge.width = 100000;
-    BmpSpec tooManyColours;
+    BmpLayout tooManyColours;
     tooManyColours.colorsUsed = 300;
-    BmpSpec noWidth;
+    BmpLayout noWidth;
     noWidth.width = 0;
-    BmpSpec sixteenBits;
+    BmpLayout sixteenBits;
     sixteenBits.bitCount = 16;
     sixteenBits.tableEntries = 0;
     QTest::addRow("empty") << QByteArray();
