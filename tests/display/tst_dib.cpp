@@ -52,7 +52,7 @@ QByteArray MakeBmp(const BmpLayout& layout)
     QByteArray bits(stride * rows, '\0');
     for (int y = 0; y < rows; ++y) {
         const int storedRow = layout.height > 0 ? rows - 1 - y : y;
-        for (int x = 0; x < layout.width; ++x) {
+        for (int x = 0; x < layout.width && layout.bitCount <= 8; ++x) {
             const int index = layout.pixels.value(y * layout.width + x, 0);
             const int bitPos = x * layout.bitCount;
             char& byte = bits[storedRow * stride + bitPos / 8];
