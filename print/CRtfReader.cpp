@@ -18,6 +18,7 @@ constexpr int kMaxFonts = 4096;
 constexpr int kMaxColors = 4096;
 constexpr int kMaxFontNameLength = 256;
 constexpr int kMaxTabStops = 64;
+constexpr int kMaxListMarkerLength = 64;
 constexpr int kMaxTwips = 31680; // 22 inches: larger than any paper
 constexpr int kMinHalfPoints = 2;
 constexpr int kMaxHalfPoints = 3276; // 1638 points, the largest size word processors offer
@@ -426,6 +427,8 @@ void CRtfReader::CloseGroup()
     }
     const Destination closing = State().destination;
     m_stack.pop_back();
+    if (closing == Destination::ListText && State().destination != Destination::ListText)
+        AddListMarker();
     if (closing == Destination::FontTable && State().destination == Destination::FontTable &&
         !m_fontName.isEmpty()) {
         // A font entry that lacks its closing semicolon.
@@ -486,8 +489,14 @@ bool CRtfReader::HandleDestination(const QByteArray& word)
         m_colorInTable = QColor(0, 0, 0);
         return true;
     }
-    if (word == "listtext" || word == "pntext" || word == "fldrslt" || word == "field") {
-        state.destination = Destination::Text; // list markers as the writer numbered them
+    if (word == "listtext" || word == "pntext") {
+        // The list marker as the writer numbered it, kept aside until the group ends.
+        state.destination = Destination::ListText;
+        m_listMarker.clear();
+        return true;
+    }
+    if (word == "fldrslt" || word == "field") {
+        state.destination = Destination::Text;
         return true;
     }
     if (IsSkippedDestination(word)) {
@@ -721,6 +730,7 @@ void CRtfReader::HandleByte(uchar byte)
         }
         return;
     case Destination::Text:
+    case Destination::ListText:
         if (byte == '\t')
             AddCharacter(U'\t');
         else if (byte >= 0x20)
@@ -759,7 +769,7 @@ void CRtfReader::HandleUnicode(int value)
             m_fontName += FromUcs4(character);
         return;
     }
-    if (State().destination == Destination::Text && (character >= 0x20 || character == U'\t'))
+    if (character >= 0x20 || character == U'\t')
         AddText(QString(QChar(char16_t(character))));
 }
 
@@ -822,6 +832,13 @@ void CRtfReader::AddCharacter(char32_t character)
 
 void CRtfReader::AddText(const QString& text)
 {
+    if (State().destination == Destination::ListText && !State().chars.hidden) {
+        if (m_listMarker.isEmpty())
+            m_listMarkerFormat = CharFormatFromState();
+        if (m_listMarker.size() < kMaxListMarkerLength)
+            m_listMarker += text;
+        return;
+    }
     if (State().destination != Destination::Text || State().chars.hidden || AtCharacterLimit())
         return;
     StartPendingBlock();
@@ -836,6 +853,26 @@ void CRtfReader::AddText(const QString& text)
     m_pendingText += text;
     m_nCharacters += text.size();
     m_bBlockHasContent = true;
+}
+
+void CRtfReader::AddListMarker()
+{
+    // Writers pad markers with blanks, and headings carry empty ones: only a marker with
+    // something to see is shown.
+    const qsizetype visible = std::find_if(m_listMarker.cbegin(), m_listMarker.cend(),
+                                           [](QChar c) { return !c.isSpace(); }) -
+                              m_listMarker.cbegin();
+    const QString marker = m_listMarker.mid(visible);
+    m_listMarker.clear();
+    if (marker.isEmpty() || State().destination != Destination::Text || AtCharacterLimit())
+        return;
+    StartPendingBlock();
+    FlushText();
+    m_cursor.insertText(marker, m_listMarkerFormat);
+    m_nCharacters += marker.size();
+    m_bBlockHasContent = true;
+    m_bFormatDirty = true;
+    m_pendingFormat = QTextCharFormat();
 }
 
 void CRtfReader::StartPendingBlock()

@@ -48,6 +48,7 @@ private:
     enum class Destination
     {
         Text,
+        ListText,
         Skip,
         FontTable,
         ColorTable
@@ -153,6 +154,7 @@ private:
     // Text
     void AddText(const QString& text);
     void AddCharacter(char32_t character);
+    void AddListMarker();
     void EndParagraph();
     void StartPendingBlock();
     void FlushText();
@@ -193,6 +195,8 @@ private:
     bool m_bColorInTableSet = false;
     QHash<int, std::shared_ptr<QStringDecoder>> m_decoders;
 
+    QString m_listMarker;
+    QTextCharFormat m_listMarkerFormat;
     QString m_pendingText;
     QTextCharFormat m_pendingFormat;
     bool m_bFormatDirty = true;
