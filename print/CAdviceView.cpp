@@ -9,11 +9,35 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
+
+namespace {
+
+constexpr qreal kEdge = 0.5;               // printer pixels
+constexpr qreal kLayoutPixelsPerInch = 96; // the unit of paragraph lengths in the document
+
+// Paragraph lengths are kept in pixels at 96 per inch. A layout on the printer scales the
+// vertical ones (spacing, line heights) and tab stops to its resolution by itself, but takes
+// the horizontal margins and the first-line indent as printer pixels.
+void ScaleParagraphLengths(QTextDocument& document, qreal scale)
+{
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() * scale);
+        format.setRightMargin(format.rightMargin() * scale);
+        format.setTextIndent(format.textIndent() * scale);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+}
+
+} // namespace
 
 CAdviceView::CAdviceView(QWidget* parent) : QTextBrowser(parent)
 {
@@ -88,6 +112,7 @@ bool CAdviceView::Print(QPrinter* printer)
     // Lay the text out for the printer, one long column as wide as the print rectangle.
     std::unique_ptr<QTextDocument> copy(document()->clone());
     copy->documentLayout()->setPaintDevice(printer);
+    ScaleParagraphLengths(*copy, metrics.dpiY / kLayoutPixelsPerInch);
     copy->setDocumentMargin(0);
     copy->setTextWidth(rect.width());
     const std::vector<Line> lines = LinesOf(*copy);
@@ -126,7 +151,7 @@ std::vector<CAdviceView::Line> CAdviceView::LinesOf(QTextDocument& document)
             entry.firstOfBlock = i == 0;
             entry.lastOfBlock = i == layout->lineCount() - 1;
             entry.pageBreakBefore = format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-            entry.keepTogether = format.nonBreakableLines();
+            entry.keepTogether = format.boolProperty(CRtfReader::kKeepTogetherProperty);
             entry.keepWithNext = format.boolProperty(CRtfReader::kKeepWithNextProperty);
             lines.push_back(entry);
         }
@@ -181,7 +206,8 @@ int CAdviceView::FormatRange(QPainter& painter, QTextDocument& document,
     const int first = FirstLineAt(lines, position);
     const int last = LastLineOnPage(lines, first, rect.height());
     const qreal top = lines[first].top;
-    const QRectF clip(0, top, rect.width(), lines[last].bottom - top);
+    // Lines that only touch the page's edges belong to the neighbouring pages.
+    const QRectF clip(0, top + kEdge, rect.width(), lines[last].bottom - top - 2 * kEdge);
 
     painter.save();
     painter.translate(rect.left(), rect.top() - top);

@@ -19,6 +19,8 @@ constexpr int kMaxColors = 4096;
 constexpr int kMaxFontNameLength = 256;
 constexpr int kMaxTabStops = 64;
 constexpr int kMaxListMarkerLength = 64;
+constexpr int kMinDefaultTabTwips = 72;
+constexpr int kDefaultTabTwips = 720;
 constexpr int kMaxTwips = 31680; // 22 inches: larger than any paper
 constexpr int kMinHalfPoints = 2;
 constexpr int kMaxHalfPoints = 3276; // 1638 points, the largest size word processors offer
@@ -175,6 +177,7 @@ bool CRtfReader::Read(QIODevice* device)
     Reset(device);
     m_pDocument->clear();
     m_cursor = QTextCursor(m_pDocument);
+    SetDefaultTabStop(kDefaultTabTwips);
 
     // A rich text file starts with the outer group and the \rtf word; anything else is
     // not ours to read.
@@ -622,8 +625,13 @@ bool CRtfReader::HandleSpecialCharacter(const QByteArray& word)
         return true;
     }
     if (w == "page") {
-        EndParagraph();
-        m_bPageBreakPending = true;
+        // The break belongs to the start of the next paragraph.
+        if (m_bBlockHasContent && !m_bBlockPending)
+            EndParagraph();
+        if (m_bBlockPending)
+            m_bPageBreakPending = true;
+        else
+            m_bPageBreakBeforeCurrent = true;
         return true;
     }
     for (const Special& special : kSpecials) {
@@ -641,9 +649,18 @@ void CRtfReader::HandleDocumentWord(const QByteArray& word, int param)
         m_nAnsiCodePage = param;
     else if (word == "deff")
         m_nDefaultFont = param;
+    else if (word == "deftab" && param > 0)
+        SetDefaultTabStop(param);
     else if (word == "uc")
         State().unicodeSkip = std::clamp(param, 0, 16);
     // Every other control word is one this reader does not need, and is ignored.
+}
+
+void CRtfReader::SetDefaultTabStop(int twips)
+{
+    QTextOption option = m_pDocument->defaultTextOption();
+    option.setTabStopDistance(std::clamp(twips, kMinDefaultTabTwips, kMaxTwips) / kTwipsPerPixel);
+    m_pDocument->setDefaultTextOption(option);
 }
 
 void CRtfReader::HandleFontTableWord(const QByteArray& word, int param)
@@ -997,19 +1014,25 @@ QTextBlockFormat CRtfReader::BlockFormatFromState() const
         format.setLineHeight(para.lineTwips / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
     else if (para.lineTwips < 0)
         format.setLineHeight(-para.lineTwips / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
-    format.setNonBreakableLines(para.keepTogether);
+    if (para.keepTogether)
+        format.setProperty(kKeepTogetherProperty, true);
     if (para.keepWithNext)
         format.setProperty(kKeepWithNextProperty, true);
 
-    // Tab stops are measured from the left margin. A hanging first line gets an implied
-    // stop at the indent, as word processors do, so "•<tab>text" lines up.
+    // RTF measures tab stops from the left margin, the layout from where the first line
+    // starts. A hanging first line gets an implied stop at the indent, as word processors
+    // do, so that "1.<tab>text" lines up with the lines below it.
+    const int firstLineStart = left + std::max(-left, para.firstTwips);
     QList<int> tabs = para.tabTwips;
     if (para.firstTwips < 0 && left > 0 && !tabs.contains(left))
         tabs.append(left);
     std::sort(tabs.begin(), tabs.end());
     QList<QTextOption::Tab> stops;
-    for (int twips : std::as_const(tabs))
-        stops.append(QTextOption::Tab(twips / kTwipsPerPixel, QTextOption::LeftTab));
+    for (int twips : std::as_const(tabs)) {
+        if (twips > firstLineStart)
+            stops.append(
+                QTextOption::Tab((twips - firstLineStart) / kTwipsPerPixel, QTextOption::LeftTab));
+    }
     if (!stops.isEmpty())
         format.setTabPositions(stops);
     if (m_bPageBreakBeforeCurrent)

@@ -33,6 +33,8 @@ public:
     static constexpr int kMaxGroupDepth = 256;
     // Block property set on paragraphs written with \keepn (keep with the next paragraph).
     static constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
+    // Block property set on paragraphs written with \keep (do not split across pages).
+    static constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 2;
 
     explicit CRtfReader(QTextDocument* document);
     ~CRtfReader();
@@ -144,6 +146,7 @@ private:
     bool HandleParagraphWord(const QByteArray& word, bool hasParam, int param);
     bool HandleSpecialCharacter(const QByteArray& word);
     void HandleDocumentWord(const QByteArray& word, int param);
+    void SetDefaultTabStop(int twips);
     void HandleFontTableWord(const QByteArray& word, int param);
     void CommitFontName();
     void HandleColorTableWord(const QByteArray& word, int param);
