@@ -4,6 +4,7 @@
 #include "ResourcePaths.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QtEndian>
 
@@ -197,6 +198,12 @@ void TestResources::bitmapIsAn8BitUncompressedBmpOfItsSize()
     QCOMPARE(info.dataOffset, quint32(kFileHeaderSize + kInfoHeaderSize + kPaletteSize));
     const int stride = (width + 3) / 4 * 4;
     QVERIFY(qint64(bytes.size()) >= qint64(info.dataOffset) + qint64(stride) * height);
+
+    // A standard decoder reads it too, as a 256-colour picture of the same size.
+    QImage decoded;
+    QVERIFY(decoded.loadFromData(bytes, "BMP"));
+    QCOMPARE(decoded.size(), QSize(width, height));
+    QCOMPARE(decoded.format(), QImage::Format_Indexed8);
 
     for (int index : {0, 7, 9, 246, 248, 255}) {
         const int entry = kFileHeaderSize + kInfoHeaderSize + 4 * index;

@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -81,6 +82,12 @@ QList<CPictureCatalog::Picture> CPictureCatalog::All()
     AddAnswerButtons(pictures);
     AddEditorPictures(pictures);
     AddScorePictures(pictures);
+    return pictures;
+}
+
+QList<CPictureCatalog::Picture> CPictureCatalog::ById()
+{
+    QList<Picture> pictures = All();
     std::sort(pictures.begin(), pictures.end(),
               [](const Picture& a, const Picture& b) { return a.id < b.id; });
     return pictures;
