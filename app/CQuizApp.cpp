@@ -9,9 +9,11 @@
 #include "CSoundPlayer.h"
 #include "CSpeechRegistry.h"
 #include "CStartQuizPage.h"
+#include "CSystemSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
+#include "IsSpeechEngineInstalled.h"
 
 #include <QCoreApplication>
 #include <QDir>

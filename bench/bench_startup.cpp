@@ -7,8 +7,8 @@
 // include loading the libraries, fonts and resources, as a pupil's start does.
 
 #include "CQuizApp.h"
-#include "CQuizSheet.h"
 #include "CQuizPage.h"
+#include "CQuizSheet.h"
 #include "CScriptedPrompt.h"
 
 #include <QApplication>
@@ -75,7 +75,8 @@ int RunTutorama(int argc, char** argv)
     return app.exec();
 }
 
-struct Sample {
+struct Sample
+{
     double m_ms = 0;
     long m_rssKiB = 0;
 };
@@ -120,7 +121,7 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 15;
     std::vector<double> bareMs, quizMs;
     std::vector<long> bareRss, quizRss;
-    RunChild(argv[0], "bare");  // warm the file cache for both
+    RunChild(argv[0], "bare"); // warm the file cache for both
     RunChild(argv[0], "tutorama");
     for (int i = 0; i < runs; ++i) {
         const Sample bare = RunChild(argv[0], "bare");
@@ -132,8 +133,8 @@ int main(int argc, char** argv)
     }
     const double timeRatio = Median(quizMs) / Median(bareMs);
     const double memoryRatio = static_cast<double>(Median(quizRss)) / Median(bareRss);
-    std::printf("%-44s %12s %12s %8s %8s\n", "benchmark (median of runs)", "figure", "floor", "ratio",
-                "target");
+    std::printf("%-44s %12s %12s %8s %8s\n", "benchmark (median of runs)", "figure", "floor",
+                "ratio", "target");
     std::printf("%-44s %9.1f ms %9.1f ms %8.2f %8s\n", "start-up to first painted welcome page",
                 Median(quizMs), Median(bareMs), timeRatio, "<= 1.5");
     std::printf("%-44s %8.1f MiB %8.1f MiB %8.2f %8s\n", "memory after start-up (max RSS)",

@@ -130,7 +130,7 @@ void TestResources::bitmapIsAn8BitUncompressedBmpOfItsSize_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
 
-    constexpr int kBannerWidth = 600;
+    constexpr int kBannerWidth = 720;
     constexpr int kBannerHeight = 60;
     const int banners[] = {150, 151, 152, 153, 212, 213, 214, 215, 216, 217, 218, 219,
                            220, 221, 224, 226, 227, 228, 229, 230, 231, 232, 233};

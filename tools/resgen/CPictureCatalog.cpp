@@ -20,7 +20,7 @@ namespace {
 using Draw = std::function<void(QPainter&, const QRectF&)>;
 using Icon = void (*)(QPainter&, const QRectF&);
 
-constexpr QSize kBannerSize(600, 60);
+constexpr QSize kBannerSize(720, 60);
 constexpr QSize kKindSize(160, 140);
 constexpr QSize kStartButtonSize(180, 120);
 constexpr QSize kFeedbackSize(150, 150);
