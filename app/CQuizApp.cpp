@@ -3,6 +3,7 @@
 #include "CBlankPage.h"
 #include "CFlashCardAdvicePage.h"
 #include "CFlashCardEditPage.h"
+#include "CHelpWindow.h"
 #include "CMarkupRenderer.h"
 #include "CMathAdvicePage.h"
 #include "CMathEditPage.h"
@@ -25,6 +26,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 
 #ifndef TUTORAMA_DATA_DIR
 #define TUTORAMA_DATA_DIR "/usr/share/tutorama"
@@ -42,7 +44,8 @@ CQuizApp::~CQuizApp()
 
 QString CQuizApp::FindAdviceDir()
 {
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
+    const QString besideProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");
@@ -80,6 +83,9 @@ CQuizSheet* CQuizApp::BuildSheet()
     if (m_pWidgetPrompt)
         m_pWidgetPrompt->SetParent(m_pSheet.get());
     AddPages();
+    auto* help = new QShortcut(QKeySequence::HelpContents, m_pSheet.get());
+    help->setContext(Qt::ApplicationShortcut);
+    QObject::connect(help, &QShortcut::activated, [this] { ShowHelp(); });
     m_pSheet->Start();
     return m_pSheet.get();
 }
@@ -112,6 +118,13 @@ void CQuizApp::AddPages()
     sheet.AddPage(new CFlashCardAdvicePage(m_context));
     sheet.AddPage(new CSpellingAdvicePage(m_context));
     sheet.AddPage(new CMathAdvicePage(m_context));
+}
+
+void CQuizApp::ShowHelp()
+{
+    if (!m_pHelp)
+        m_pHelp = new CHelpWindow(m_pSheet.get());
+    m_pHelp->ShowContents();
 }
 
 int CQuizApp::Run()
