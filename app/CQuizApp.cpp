@@ -1,16 +1,26 @@
 #include "CQuizApp.h"
 
 #include "CBlankPage.h"
+#include "CFlashCardAdvicePage.h"
+#include "CFlashCardEditPage.h"
 #include "CHelpWindow.h"
 #include "CMarkupRenderer.h"
+#include "CMathAdvicePage.h"
+#include "CMathEditPage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
+#include "CQuestionManagerPage.h"
+#include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
 #include "CSoundPlayer.h"
 #include "CSpeechRegistry.h"
+#include "CSpellingAdvicePage.h"
+#include "CSpellingEditPage.h"
 #include "CStartQuizPage.h"
 #include "CSystemSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
+#include "CTrueFalseAdvicePage.h"
+#include "CTrueFalseEditPage.h"
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
 #include "IsSpeechEngineInstalled.h"
@@ -91,12 +101,12 @@ void CQuizApp::AddPages()
     sheet.AddPage(new CWelcomePage(m_context));
     sheet.AddPage(new CStartQuizPage(m_context));
     sheet.AddPage(new CNameQuizPage(m_context));
-    sheet.AddPage(blank("Quiz Format"));
-    sheet.AddPage(blank("Question Manager"));
-    sheet.AddPage(blank("True/False Statements"));
-    sheet.AddPage(blank("Flash Cards"));
-    sheet.AddPage(blank("Spelling Words"));
-    sheet.AddPage(blank("Math Problems"));
+    sheet.AddPage(new CQuizFormatPage(m_context));
+    sheet.AddPage(new CQuestionManagerPage(m_context));
+    sheet.AddPage(new CTrueFalseEditPage(m_context));
+    sheet.AddPage(new CFlashCardEditPage(m_context));
+    sheet.AddPage(new CSpellingEditPage(m_context));
+    sheet.AddPage(new CMathEditPage(m_context));
     sheet.AddPage(blank("True/False Quiz"));
     sheet.AddPage(blank("Flash Card Quiz"));
     sheet.AddPage(blank("Spelling Quiz"));
@@ -106,10 +116,10 @@ void CQuizApp::AddPages()
     sheet.AddPage(blank("Spelling Question"));
     sheet.AddPage(blank("Math Question"));
     sheet.AddPage(blank("Score"));
-    sheet.AddPage(blank("True/False Advice"));
-    sheet.AddPage(blank("Flash Card Advice"));
-    sheet.AddPage(blank("Spelling Advice"));
-    sheet.AddPage(blank("Math Advice"));
+    sheet.AddPage(new CTrueFalseAdvicePage(m_context));
+    sheet.AddPage(new CFlashCardAdvicePage(m_context));
+    sheet.AddPage(new CSpellingAdvicePage(m_context));
+    sheet.AddPage(new CMathAdvicePage(m_context));
 }
 
 void CQuizApp::ShowHelp()
