@@ -1,14 +1,23 @@
 #include "CQuizApp.h"
 
 #include "CBlankPage.h"
+#include "CFlashCardIntroPage.h"
+#include "CFlashCardTakePage.h"
 #include "CMarkupRenderer.h"
+#include "CMathIntroPage.h"
+#include "CMathTakePage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
 #include "CQuizSheet.h"
+#include "CScorePage.h"
 #include "CSoundPlayer.h"
 #include "CSpeechRegistry.h"
+#include "CSpellingIntroPage.h"
+#include "CSpellingTakePage.h"
 #include "CStartQuizPage.h"
 #include "CTU_QuizDoc.h"
+#include "CTrueFalseIntroPage.h"
+#include "CTrueFalseTakePage.h"
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
 
@@ -32,7 +41,8 @@ CQuizApp::~CQuizApp()
 
 QString CQuizApp::FindAdviceDir()
 {
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
+    const QString besideProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");
@@ -89,15 +99,15 @@ void CQuizApp::AddPages()
     sheet.AddPage(blank("Flash Cards"));
     sheet.AddPage(blank("Spelling Words"));
     sheet.AddPage(blank("Math Problems"));
-    sheet.AddPage(blank("True/False Quiz"));
-    sheet.AddPage(blank("Flash Card Quiz"));
-    sheet.AddPage(blank("Spelling Quiz"));
-    sheet.AddPage(blank("Math Quiz"));
-    sheet.AddPage(blank("True/False Question"));
-    sheet.AddPage(blank("Flash Card Question"));
-    sheet.AddPage(blank("Spelling Question"));
-    sheet.AddPage(blank("Math Question"));
-    sheet.AddPage(blank("Score"));
+    sheet.AddPage(new CTrueFalseIntroPage(m_context));
+    sheet.AddPage(new CFlashCardIntroPage(m_context));
+    sheet.AddPage(new CSpellingIntroPage(m_context));
+    sheet.AddPage(new CMathIntroPage(m_context));
+    sheet.AddPage(new CTrueFalseTakePage(m_context));
+    sheet.AddPage(new CFlashCardTakePage(m_context));
+    sheet.AddPage(new CSpellingTakePage(m_context));
+    sheet.AddPage(new CMathTakePage(m_context));
+    sheet.AddPage(new CScorePage(m_context));
     sheet.AddPage(blank("True/False Advice"));
     sheet.AddPage(blank("Flash Card Advice"));
     sheet.AddPage(blank("Spelling Advice"));
