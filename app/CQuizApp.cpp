@@ -3,6 +3,7 @@
 #include "CBlankPage.h"
 #include "CFlashCardIntroPage.h"
 #include "CFlashCardTakePage.h"
+#include "CHelpWindow.h"
 #include "CMarkupRenderer.h"
 #include "CMathIntroPage.h"
 #include "CMathTakePage.h"
@@ -24,6 +25,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 
 #ifndef TUTORAMA_DATA_DIR
 #define TUTORAMA_DATA_DIR "/usr/share/tutorama"
@@ -80,6 +82,9 @@ CQuizSheet* CQuizApp::BuildSheet()
     if (m_pWidgetPrompt)
         m_pWidgetPrompt->SetParent(m_pSheet.get());
     AddPages();
+    auto* help = new QShortcut(QKeySequence::HelpContents, m_pSheet.get());
+    help->setContext(Qt::ApplicationShortcut);
+    QObject::connect(help, &QShortcut::activated, [this] { ShowHelp(); });
     m_pSheet->Start();
     return m_pSheet.get();
 }
@@ -112,6 +117,13 @@ void CQuizApp::AddPages()
     sheet.AddPage(blank("Flash Card Advice"));
     sheet.AddPage(blank("Spelling Advice"));
     sheet.AddPage(blank("Math Advice"));
+}
+
+void CQuizApp::ShowHelp()
+{
+    if (!m_pHelp)
+        m_pHelp = new CHelpWindow(m_pSheet.get());
+    m_pHelp->ShowContents();
 }
 
 int CQuizApp::Run()
