@@ -16,8 +16,9 @@ const QRect kFeedbackRect(kRightColumnLeft, kTextTop, kColumnWidth, 70);
 const QRect kScoreRect(kRightColumnLeft, kTextTop + 76, kColumnWidth, 120);
 const QRect kContinueRect(kRightColumnLeft, kTextTop + 210, kColumnWidth, 24);
 const QRect kSelectRect(kContentLeft, 308, kColumnWidth, 24);
-const QRect kShowFrontsRect(kContentLeft + 16, 334, kColumnWidth - 16, 26);
-const QRect kShowBacksRect(kContentLeft + 16, 362, kColumnWidth - 16, 26);
+constexpr int kChoiceWidth = 150; // the whole width answers a click
+const QRect kShowFrontsRect(kContentLeft + 16, 334, kChoiceWidth, 26);
+const QRect kShowBacksRect(kContentLeft + 16, 362, kChoiceWidth, 26);
 } // namespace
 
 CFlashCardIntroPage::CFlashCardIntroPage(CWizardContext& context, QWidget* parent)
