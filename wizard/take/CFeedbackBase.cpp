@@ -12,7 +12,7 @@
 #include <ctime>
 
 namespace {
-constexpr int kWidth = 460;
+constexpr int kWidth = 480;
 constexpr int kMargin = 16;
 constexpr int kPictureSide = 150;
 constexpr int kMessageTop = kMargin + kPictureSide + 12;

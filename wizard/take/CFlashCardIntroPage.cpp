@@ -11,14 +11,14 @@
 using namespace TakeLayout;
 
 namespace {
-constexpr int kTextTop = kContentTop + 40;
-const QRect kFeedbackRect(kRightColumnLeft, kTextTop, kColumnWidth, 70);
-const QRect kScoreRect(kRightColumnLeft, kTextTop + 76, kColumnWidth, 120);
-const QRect kContinueRect(kRightColumnLeft, kTextTop + 210, kColumnWidth, 24);
-const QRect kSelectRect(kContentLeft, 308, kColumnWidth, 24);
+const QRect kFeedbackRect(kIntroRightLeft, kIntroColumnTop, kIntroRightWidth, 58);
+const QRect kScoreRect(kIntroRightLeft, kIntroColumnTop + 62, kIntroRightWidth, 90);
+const QRect kContinueRect(kIntroRightLeft, kIntroColumnTop + 160, kIntroRightWidth, 24);
+// The choice stands beside the side picture, under the count line.
+const QRect kSelectRect(kContentLeft, kContentTop + 40, kContentWidth, 24);
 constexpr int kChoiceWidth = 150; // the whole width answers a click
-const QRect kShowFrontsRect(kContentLeft + 16, 334, kChoiceWidth, 26);
-const QRect kShowBacksRect(kContentLeft + 16, 362, kChoiceWidth, 26);
+const QRect kShowFrontsRect(kContentLeft + 16, kContentTop + 68, kChoiceWidth, 26);
+const QRect kShowBacksRect(kContentLeft + 16, kContentTop + 96, kChoiceWidth, 26);
 } // namespace
 
 CFlashCardIntroPage::CFlashCardIntroPage(CWizardContext& context, QWidget* parent)

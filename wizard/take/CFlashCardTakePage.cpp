@@ -16,17 +16,22 @@ using namespace TakeLayout;
 
 namespace {
 const QRect kHelpRect(kContentLeft, kContentTop, kContentWidth, 100);
-constexpr int kDecorationHeight = 24;
-constexpr int kBoxTop = 230;
-constexpr int kBoxHeight = 120;
-const QRect kFrontBoxRect(kContentLeft, kBoxTop, kColumnWidth, kBoxHeight);
-const QRect kBackBoxRect(kRightColumnLeft, kBoxTop, kColumnWidth, kBoxHeight);
-const QPoint kFrontTopAt(kContentLeft, kBoxTop - kDecorationHeight);
-const QPoint kBackTopAt(kRightColumnLeft, kBoxTop - kDecorationHeight);
-const QPoint kFrontBottomAt(kContentLeft, kBoxTop + kBoxHeight);
-const QPoint kBackBottomAt(kRightColumnLeft, kBoxTop + kBoxHeight);
-const QRect kProgressRect(kContentLeft, kBoxTop + kBoxHeight + kDecorationHeight + 6, kContentWidth,
-                          44);
+// The boxes are as wide as the strips drawn above and below them.
+constexpr int kBoxWidth = 220;
+constexpr int kTopStripHeight = 30;
+constexpr int kBottomStripHeight = 16;
+constexpr int kBoxTop = 246;
+constexpr int kBoxHeight = 100;
+constexpr int kFrontLeft = kContentLeft + (kColumnWidth - kBoxWidth) / 2;
+constexpr int kBackLeft = kRightColumnLeft + (kColumnWidth - kBoxWidth) / 2;
+const QRect kFrontBoxRect(kFrontLeft, kBoxTop, kBoxWidth, kBoxHeight);
+const QRect kBackBoxRect(kBackLeft, kBoxTop, kBoxWidth, kBoxHeight);
+const QPoint kFrontTopAt(kFrontLeft, kBoxTop - kTopStripHeight);
+const QPoint kBackTopAt(kBackLeft, kBoxTop - kTopStripHeight);
+const QPoint kFrontBottomAt(kFrontLeft, kBoxTop + kBoxHeight);
+const QPoint kBackBottomAt(kBackLeft, kBoxTop + kBoxHeight);
+const QRect kProgressRect(kFrontLeft, kBoxTop + kBoxHeight + kBottomStripHeight + 10,
+                          kContentRight - kFrontLeft, 44);
 } // namespace
 
 CFlashCardTakePage::CFlashCardTakePage(CWizardContext& context, QWidget* parent)

@@ -10,11 +10,6 @@
 
 #include <QLabel>
 
-namespace {
-constexpr int kHelpTop = TakeLayout::kContentTop + 40;
-constexpr int kHelpHeight = 200;
-} // namespace
-
 CQuizIntroPage::CQuizIntroPage(CWizardContext& context, int quizType, int bannerId, int sideId,
                                QWidget* parent)
     : CQuizPage(context, parent), m_nQuizType(quizType), m_nBannerId(bannerId), m_nSideId(sideId)
@@ -86,12 +81,14 @@ void CQuizIntroPage::SetHelpTexts(int leftId, int rightId)
 
 QRect CQuizIntroPage::LeftHelpRect()
 {
-    return QRect(TakeLayout::kContentLeft, kHelpTop, TakeLayout::kColumnWidth, kHelpHeight);
+    return QRect(TakeLayout::kIntroMargin, TakeLayout::kIntroColumnTop, TakeLayout::kIntroLeftWidth,
+                 TakeLayout::kIntroColumnHeight);
 }
 
 QRect CQuizIntroPage::RightHelpRect()
 {
-    return QRect(TakeLayout::kRightColumnLeft, kHelpTop, TakeLayout::kColumnWidth, kHelpHeight);
+    return QRect(TakeLayout::kIntroRightLeft, TakeLayout::kIntroColumnTop,
+                 TakeLayout::kIntroRightWidth, TakeLayout::kIntroColumnHeight);
 }
 
 void CQuizIntroPage::PaintPage(QPainter& painter)

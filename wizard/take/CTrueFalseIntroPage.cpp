@@ -8,10 +8,9 @@
 using namespace TakeLayout;
 
 namespace {
-constexpr int kTextTop = kContentTop + 40;
-const QRect kOrderRect(kContentLeft, kTextTop, kColumnWidth, 200);
-const QRect kScoreRect(kRightColumnLeft, kTextTop, kColumnWidth, 150);
-const QRect kContinueRect(kRightColumnLeft, kTextTop + 160, kColumnWidth, 40);
+const QRect kOrderRect(kIntroMargin, kIntroColumnTop, kIntroLeftWidth, 120);
+const QRect kScoreRect(kIntroRightLeft, kIntroColumnTop, kIntroRightWidth, 120);
+const QRect kContinueRect(kIntroRightLeft, kIntroColumnTop + 96, kIntroRightWidth, 24);
 } // namespace
 
 CTrueFalseIntroPage::CTrueFalseIntroPage(CWizardContext& context, QWidget* parent)

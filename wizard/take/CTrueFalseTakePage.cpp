@@ -19,15 +19,19 @@ namespace {
 constexpr int kNoChoice = -1;
 constexpr int kTrue = 0;
 constexpr int kFalse = 1;
-const QRect kInstructionRect(kContentLeft, kContentTop, kColumnWidth, 150);
-const QRect kProgressRect(kContentLeft, kContentTop + 170, kColumnWidth, 80);
-const QRect kStatementFrameRect(kRightColumnLeft, kContentTop - 8, kColumnWidth, 210);
+// The statement and its two big buttons take the wider right part.
+constexpr int kStatementLeft = 396;
+constexpr int kStatementWidth = kContentRight - kStatementLeft;
+constexpr int kTextWidth = kStatementLeft - 12 - kContentLeft;
+const QRect kInstructionRect(kContentLeft, kContentTop, kTextWidth, 170);
+const QRect kProgressRect(kContentLeft, kContentTop + 190, kTextWidth, 110);
+const QRect kStatementFrameRect(kStatementLeft, kContentTop - 8, kStatementWidth, 210);
 constexpr int kButtonTop = 320;
-constexpr int kButtonWidth = 120;
+constexpr int kButtonWidth = 148;
 constexpr int kButtonHeight = 72;
-const QRect kTrueRect(kRightColumnLeft + 6, kButtonTop, kButtonWidth, kButtonHeight);
-const QRect kFalseRect(kRightColumnLeft + kColumnWidth - kButtonWidth - 6, kButtonTop, kButtonWidth,
-                       kButtonHeight);
+const QRect kTrueRect(kStatementLeft, kButtonTop, kButtonWidth, kButtonHeight);
+const QRect kFalseRect(kContentRight - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
+constexpr int kStatementPixelSize = 18;
 } // namespace
 
 CTrueFalseTakePage::CTrueFalseTakePage(CWizardContext& context, QWidget* parent)
@@ -49,7 +53,9 @@ CTrueFalseTakePage::CTrueFalseTakePage(CWizardContext& context, QWidget* parent)
     m_pStatement->setObjectName(QStringLiteral("statementBox"));
     m_pStatement->setReadOnly(true);
     m_pStatement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_pStatement->setFont(m_context.m_fontBold);
+    QFont statementFont = m_context.m_fontBold;
+    statementFont.setPixelSize(kStatementPixelSize);
+    m_pStatement->setFont(statementFont);
     layout->addWidget(m_pStatement);
 
     m_pTrue = AddPictureButton(IDB_TRUE_BUTTON, tr("&True"),
