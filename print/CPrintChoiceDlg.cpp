@@ -1,5 +1,6 @@
 #include "CPrintChoiceDlg.h"
 
+#include "CAdviceView.h"
 #include "CJobPrinters.h"
 #include "CJobPrompt.h"
 #include "CPrompt.h"
@@ -203,8 +204,8 @@ bool CPrintChoiceDlg::PrintAdvice(const QString& fileName, bool ask)
         m_bPrinterCancelled = true;
         return false;
     }
-    const bool printed = false; // PRINT_ADVICE_CALL
-    Q_UNUSED(fileName);
+    const bool printed = CAdviceView::PrintAdvice(prompt, printer.get(), m_strAdviceDir, fileName,
+                                                  ask, this);
     if (prompt.PrinterCancelled())
         m_bPrinterCancelled = true;
     return printed;
