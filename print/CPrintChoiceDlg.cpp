@@ -204,8 +204,8 @@ bool CPrintChoiceDlg::PrintAdvice(const QString& fileName, bool ask)
         m_bPrinterCancelled = true;
         return false;
     }
-    const bool printed = CAdviceView::PrintAdvice(prompt, printer.get(), m_strAdviceDir, fileName,
-                                                  ask, this);
+    const bool printed =
+        CAdviceView::PrintAdvice(prompt, printer.get(), m_strAdviceDir, fileName, ask, this);
     if (prompt.PrinterCancelled())
         m_bPrinterCancelled = true;
     return printed;
