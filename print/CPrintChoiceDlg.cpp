@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kDialogWidth = 380;
 constexpr int kPartIndent = 24; // the radio buttons sit under "Quiz"
 constexpr int kMargin = 18;
 constexpr int kSpacing = 8;
@@ -96,7 +95,6 @@ void CPrintChoiceDlg::BuildControls()
     layout->addSpacing(kSpacing);
     layout->addLayout(buttons);
 
-    setFixedWidth(kDialogWidth);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_pQuiz, &QCheckBox::clicked, this, &CPrintChoiceDlg::UpdatePartChoice);
