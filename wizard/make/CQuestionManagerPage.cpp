@@ -21,7 +21,7 @@ const QPoint kHeaderAt(0, 0);
 const QRect kSideRect(24, 76, 160, 140);
 const QRect kHelpRect(24, 228, 168, 220);
 const QRect kGroupRect(212, 72, 484, 296);
-const QRect kListRect(12, 28, 460, 256);  // inside the group box
+const QRect kListRect(12, 28, 460, 256); // inside the group box
 constexpr int kButtonTop = 384;
 constexpr int kButtonWidth = 152;
 constexpr int kButtonHeight = 34;
@@ -69,8 +69,8 @@ constexpr std::array<KindLooks, 4> kLooks{{
 
 QRect ButtonRect(int column)
 {
-    return QRect(kGroupRect.left() + column * (kButtonWidth + kButtonGap), kButtonTop,
-                 kButtonWidth, kButtonHeight);
+    return QRect(kGroupRect.left() + column * (kButtonWidth + kButtonGap), kButtonTop, kButtonWidth,
+                 kButtonHeight);
 }
 } // namespace
 
@@ -221,7 +221,8 @@ void CQuestionManagerPage::ModifyQuestion()
 void CQuestionManagerPage::DeleteQuestion()
 {
     const int row = m_pList->currentRow();
-    const bool selected = row >= 0 && m_pList->currentItem() && m_pList->currentItem()->isSelected();
+    const bool selected =
+        row >= 0 && m_pList->currentItem() && m_pList->currentItem()->isSelected();
     CPrompt* prompt = m_pDoc->Prompt();
     if (selected && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
         m_pDoc->RemoveQuestion(row);
