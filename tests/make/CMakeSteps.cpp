@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
-void CMakeSteps::NewQuizOfKind(int kind, const QString& fileName)
+void CMakeSteps::NewQuizOfKind(int kind)
 {
-    m_h.StartNewQuiz(fileName);
+    m_h.StartNewQuiz(m_strFile);
     QCOMPARE(m_h.Index(), int(PAGE_QUIZ_FORMAT));
     PickKind(kind);
     m_h.Click(ID_WIZNEXT);
@@ -125,7 +125,7 @@ CQuizFile::Contents ReadFile(const QString& path)
 
 QStringList CMakeSteps::FileQuestions(bool withAnswers) const
 {
-    const CQuizFile::Contents contents = ReadFile(m_h.Doc()->m_strQuizPath);
+    const CQuizFile::Contents contents = ReadFile(m_h.PathOf(m_strFile));
     QStringList texts;
     for (const auto& question : contents.questions) {
         QString text = question->m_strQuestion;
@@ -140,10 +140,10 @@ QStringList CMakeSteps::FileQuestions(bool withAnswers) const
 
 int CMakeSteps::FileKind() const
 {
-    return ReadFile(m_h.Doc()->m_strQuizPath).nQuizType;
+    return ReadFile(m_h.PathOf(m_strFile)).nQuizType;
 }
 
 int CMakeSteps::FileCount() const
 {
-    return ReadFile(m_h.Doc()->m_strQuizPath).nStoredQuestionCount;
+    return ReadFile(m_h.PathOf(m_strFile)).nStoredQuestionCount;
 }

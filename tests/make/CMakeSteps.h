@@ -10,10 +10,14 @@ class CQuizFile;
 class CMakeSteps
 {
 public:
-    explicit CMakeSteps(CSheetHarness& harness) : m_h(harness) {}
+    explicit CMakeSteps(CSheetHarness& harness,
+                        const QString& fileName = QStringLiteral("quiz.qiz"))
+        : m_h(harness), m_strFile(fileName)
+    {
+    }
 
     // From the welcome page: a new quiz of this kind, its manager shown empty.
-    void NewQuizOfKind(int kind, const QString& fileName = QStringLiteral("quiz.qiz"));
+    void NewQuizOfKind(int kind);
     // On the format page: picks a kind's radio button.
     void PickKind(int kind);
 
@@ -33,12 +37,13 @@ public:
     QStringList ListLines() const;
     void SelectLine(int row);
 
-    // What the quiz file on disk holds now: question texts, and "text|answer"
-    // (true/false: 0 or 1; flash cards: the back) when withAnswers.
+    // What the quiz file on disk (the one this quiz was saved as) holds now: question texts, and
+    // "text|answer" (true/false: 0 or 1; flash cards: the back) when withAnswers.
     QStringList FileQuestions(bool withAnswers = false) const;
     int FileKind() const;
     int FileCount() const;
 
 private:
     CSheetHarness& m_h;
+    QString m_strFile;
 };

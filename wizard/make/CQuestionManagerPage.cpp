@@ -99,8 +99,12 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     m_pHelp = AddLabel(QString(), kHelpRect, false);
     m_pHelp->setObjectName(QStringLiteral("managerHelp"));
 
-    connect(m_pList, &QListWidget::currentRowChanged, this,
-            [this] { EnableSelectionButtons(true); });
+    // Only the user's own moves in the list count, not the list settling after a refill.
+    connect(m_pList, &QListWidget::currentRowChanged, this, [this] {
+        if (m_pList->hasFocus())
+            EnableSelectionButtons(true);
+    });
+    connect(m_pList, &QListWidget::itemPressed, this, [this] { EnableSelectionButtons(true); });
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { ModifyQuestion(); });
     connect(m_pAdd, &QPushButton::clicked, this, &CQuestionManagerPage::AddQuestion);
     connect(m_pModify, &QPushButton::clicked, this, &CQuestionManagerPage::ModifyQuestion);
@@ -158,8 +162,9 @@ void CQuestionManagerPage::OnSetActive()
 {
     m_pDoc->m_nReturnPage = PAGE_QUESTION_MANAGER;
     m_pDoc->m_nAdviceType = m_pDoc->m_nQuizType;
-    EnableSelectionButtons(false);
+    // Focus first: a disabled Delete that held it would pass it on to the list.
     m_pAdd->setFocus();
+    EnableSelectionButtons(false);
     m_pList->setVisible(m_pDoc->m_nQuestionCount != 0);
     ApplyFonts();
     m_pGroup->setFont(m_context.m_fontBold);
