@@ -23,7 +23,7 @@ namespace {
 using namespace PictureLayout;
 
 constexpr int kRightLeft = 268; // clear of the help text's longest line
-const QRect kInstructionRect(kRightLeft, 72, 696 - kRightLeft, 44);
+const QRect kInstructionRect(kRightLeft, 72, kRightEdge - kRightLeft, 44);
 const QRect kProblemRect(kRightLeft, 120, kCalculatorWidth, 34);
 const QPoint kCalculatorAt(kRightLeft, 162);
 const QRect kClearRect(kRightLeft + kCalculatorWidth + 24, 162, 150, 34);
