@@ -1,6 +1,7 @@
 #include "CQuizApp.h"
 
 #include "CBlankPage.h"
+#include "CHelpWindow.h"
 #include "CMarkupRenderer.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
@@ -15,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QShortcut>
 
 #ifndef TUTORAMA_DATA_DIR
 #define TUTORAMA_DATA_DIR "/usr/share/tutorama"
@@ -32,7 +34,8 @@ CQuizApp::~CQuizApp()
 
 QString CQuizApp::FindAdviceDir()
 {
-    const QString besideProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
+    const QString besideProgram =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");
@@ -70,6 +73,9 @@ CQuizSheet* CQuizApp::BuildSheet()
     if (m_pWidgetPrompt)
         m_pWidgetPrompt->SetParent(m_pSheet.get());
     AddPages();
+    auto* help = new QShortcut(QKeySequence::HelpContents, m_pSheet.get());
+    help->setContext(Qt::ApplicationShortcut);
+    QObject::connect(help, &QShortcut::activated, [this] { ShowHelp(); });
     m_pSheet->Start();
     return m_pSheet.get();
 }
@@ -102,6 +108,13 @@ void CQuizApp::AddPages()
     sheet.AddPage(blank("Flash Card Advice"));
     sheet.AddPage(blank("Spelling Advice"));
     sheet.AddPage(blank("Math Advice"));
+}
+
+void CQuizApp::ShowHelp()
+{
+    if (!m_pHelp)
+        m_pHelp = new CHelpWindow(m_pSheet.get());
+    m_pHelp->ShowContents();
 }
 
 int CQuizApp::Run()

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CHelpWindow;
 class CMarkupRenderer;
 class CPaletteState;
 class CPrompt;
@@ -20,10 +21,11 @@ class CWidgetPrompt;
 class CQuizApp
 {
 public:
-    struct Options {
-        CPrompt* m_pPrompt = nullptr;                  // null: the real dialogs
-        const CSpeechRegistry* m_pSpeech = nullptr;    // null: the system's speech engines
-        QString m_strQuizDir;                          // empty: the current folder
+    struct Options
+    {
+        CPrompt* m_pPrompt = nullptr;               // null: the real dialogs
+        const CSpeechRegistry* m_pSpeech = nullptr; // null: the system's speech engines
+        QString m_strQuizDir;                       // empty: the current folder
     };
 
     CQuizApp();
@@ -34,6 +36,10 @@ public:
     CQuizSheet* BuildSheet();
     // Shows the sheet modally; returns when it closes.
     int Run();
+
+    // F1: the help window at its contents page.
+    void ShowHelp();
+    CHelpWindow* HelpWindow() const { return m_pHelp; }
 
     CTU_QuizDoc* Doc() const { return m_pDoc.get(); }
     CQuizSheet* Sheet() const { return m_pSheet.get(); }
@@ -53,4 +59,5 @@ private:
     std::unique_ptr<CPaletteState> m_pPalette;
     CWizardContext m_context;
     std::unique_ptr<CQuizSheet> m_pSheet;
+    CHelpWindow* m_pHelp = nullptr;  // owned by the sheet
 };

@@ -47,68 +47,117 @@ constexpr char16_t FIRST_HIGH_CONTROL = 0x80;
 constexpr char16_t LAST_HIGH_CONTROL = 0x9F;
 constexpr char16_t LAST_LATIN1 = 0xFF;
 
-void AppendU16(QByteArray& out, quint16 value)
+// Writes into a buffer sized beforehand for the worst case, so building a
+// file of any size costs one allocation and no per-field checks.
+class Writer
 {
-    const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-    out.append(bytes, 2);
-}
-
-void AppendU32(QByteArray& out, quint32 value)
-{
-    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
-    out.append(bytes, 4);
-}
-
-void AppendLength(QByteArray& out, qsizetype length)
-{
-    if (length < LENGTH_ESCAPE) {
-        out.append(static_cast<char>(length));
-    } else if (length < LENGTH_WIDE) {
-        out.append(static_cast<char>(LENGTH_ESCAPE));
-        AppendU16(out, static_cast<quint16>(length));
-    } else {
-        out.append(static_cast<char>(LENGTH_ESCAPE));
-        AppendU16(out, LENGTH_LONG);
-        AppendU32(out, static_cast<quint32>(length));
+public:
+    explicit Writer(qsizetype capacity) : m_bytes(capacity, Qt::Uninitialized)
+    {
+        m_p = m_bytes.data();
     }
-}
 
-void AppendCount(QByteArray& out, qsizetype count)
-{
-    if (count < COUNT_LONG) {
-        AppendU16(out, static_cast<quint16>(count));
-    } else {
-        AppendU16(out, COUNT_LONG);
-        AppendU32(out, static_cast<quint32>(count));
+    QByteArray Take()
+    {
+        m_bytes.truncate(m_p - m_bytes.constData());
+        return std::move(m_bytes);
     }
-}
 
-void AppendWideString(QByteArray& out, QStringView text)
-{
-    out.append(static_cast<char>(LENGTH_ESCAPE));
-    AppendU16(out, LENGTH_WIDE);
-    AppendLength(out, text.size());
-    for (const QChar c : text)
-        AppendU16(out, c.unicode());
-}
+    void U8(quint8 value) { *m_p++ = static_cast<char>(value); }
+    void U16(quint16 value)
+    {
+        U8(value & 0xFF);
+        U8(value >> 8);
+    }
+    void U32(quint32 value)
+    {
+        U16(value & 0xFFFF);
+        U16(value >> 16);
+    }
+    void Bytes(const char* bytes, qsizetype size)
+    {
+        std::memcpy(m_p, bytes, size);
+        m_p += size;
+    }
 
-void AppendQuestionClass(QByteArray& out)
-{
-    AppendU16(out, TAG_NEW_CLASS);
-    AppendU16(out, CLASS_SCHEMA);
-    AppendU16(out, static_cast<quint16>(CLASS_NAME_LENGTH));
-    out.append(CLASS_NAME, CLASS_NAME_LENGTH);
-}
+    void Length(qsizetype length)
+    {
+        if (length < LENGTH_ESCAPE) {
+            U8(static_cast<quint8>(length));
+        } else if (length < LENGTH_WIDE) {
+            U8(LENGTH_ESCAPE);
+            U16(static_cast<quint16>(length));
+        } else {
+            U8(LENGTH_ESCAPE);
+            U16(LENGTH_LONG);
+            U32(static_cast<quint32>(length));
+        }
+    }
 
-qsizetype EstimatedSize(const CTU_QuizDoc& doc)
+    void Count(qsizetype count)
+    {
+        if (count < COUNT_LONG) {
+            U16(static_cast<quint16>(count));
+        } else {
+            U16(COUNT_LONG);
+            U32(static_cast<quint32>(count));
+        }
+    }
+
+    void String(QStringView text)
+    {
+        char* const start = m_p;
+        Length(text.size());
+        const char16_t* source = text.utf16();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = source[i];
+            const int b = c < FIRST_HIGH_CONTROL ? c : CQuizFile::Windows1252Byte(c);
+            if (b < 0) {
+                // Nothing the user typed is lost: such text is kept in UTF-16.
+                m_p = start;
+                WideString(text);
+                return;
+            }
+            *m_p++ = static_cast<char>(b);
+        }
+    }
+
+    void QuestionClass()
+    {
+        U16(TAG_NEW_CLASS);
+        U16(CLASS_SCHEMA);
+        U16(static_cast<quint16>(CLASS_NAME_LENGTH));
+        Bytes(CLASS_NAME, CLASS_NAME_LENGTH);
+    }
+
+    // The most a string can take: the wide prefix and two bytes a character.
+    static qsizetype StringCapacity(QStringView text) { return 3 + 7 + 2 * text.size(); }
+
+private:
+    void WideString(QStringView text)
+    {
+        U8(LENGTH_ESCAPE);
+        U16(LENGTH_WIDE);
+        Length(text.size());
+        for (const QChar c : text)
+            U16(c.unicode());
+    }
+
+    QByteArray m_bytes;
+    char* m_p = nullptr;
+};
+
+qsizetype Capacity(const CTU_QuizDoc& doc)
 {
-    // Room for the prefixes and fixed fields of every record.
-    constexpr qsizetype RECORD_OVERHEAD = 16;
-    constexpr qsizetype HEADER_OVERHEAD = 64;
-    qsizetype size = HEADER_OVERHEAD + doc.m_strQuizPath.size() + doc.m_strQuizName.size();
-    for (const auto& question : doc.Questions())
-        size += RECORD_OVERHEAD + question->m_strQuestion.size() + question->m_strAnswer.size();
+    // Magic, kind, counts, class record; then tag and answer per question.
+    constexpr qsizetype FIXED_FIELDS = 64;
+    constexpr qsizetype RECORD_FIELDS = 2 + 4;
+    qsizetype size = FIXED_FIELDS + Writer::StringCapacity(doc.m_strQuizPath) +
+                     Writer::StringCapacity(doc.m_strQuizName);
+    for (const auto& question : doc.Questions()) {
+        size += RECORD_FIELDS + Writer::StringCapacity(question->m_strQuestion) +
+                Writer::StringCapacity(question->m_strAnswer);
+    }
     return size;
 }
 
@@ -282,46 +331,33 @@ QString CQuizFile::DecodeWindows1252(const char* bytes, qsizetype size)
 
 void CQuizFile::AppendString(QByteArray& out, QStringView text)
 {
-    const qsizetype start = out.size();
-    AppendLength(out, text.size());
-    const qsizetype body = out.size();
-    out.resize(body + text.size());
-    char* d = out.data() + body;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = Windows1252Byte(text[i].unicode());
-        if (b < 0) {
-            // Nothing the user typed is lost: such text is kept in UTF-16.
-            out.truncate(start);
-            AppendWideString(out, text);
-            return;
-        }
-        d[i] = static_cast<char>(b);
-    }
+    Writer writer(Writer::StringCapacity(text));
+    writer.String(text);
+    out += writer.Take();
 }
 
 QByteArray CQuizFile::Serialize(const CTU_QuizDoc& doc)
 {
-    QByteArray out;
-    out.reserve(EstimatedSize(doc));
-    AppendString(out, QLatin1StringView(MAGIC).toString());
-    AppendString(out, doc.m_strQuizPath);
-    AppendString(out, doc.m_strQuizName);
+    Writer out(Capacity(doc));
+    out.String(QLatin1StringView(MAGIC).toString());
+    out.String(doc.m_strQuizPath);
+    out.String(doc.m_strQuizName);
     const auto& questions = doc.Questions();
-    AppendU32(out, static_cast<quint32>(doc.m_nQuizType));
-    AppendU32(out, static_cast<quint32>(questions.size()));
-    AppendCount(out, static_cast<qsizetype>(questions.size()));
+    out.U32(static_cast<quint32>(doc.m_nQuizType));
+    out.U32(static_cast<quint32>(questions.size()));
+    out.Count(static_cast<qsizetype>(questions.size()));
     bool first = true;
     for (const auto& question : questions) {
         if (first)
-            AppendQuestionClass(out);
+            out.QuestionClass();
         else
-            AppendU16(out, TAG_CLASS | QUESTION_CLASS_INDEX);
+            out.U16(TAG_CLASS | QUESTION_CLASS_INDEX);
         first = false;
-        AppendString(out, question->m_strQuestion);
-        AppendU32(out, static_cast<quint32>(question->m_nAnswer));
-        AppendString(out, question->m_strAnswer);
+        out.String(question->m_strQuestion);
+        out.U32(static_cast<quint32>(question->m_nAnswer));
+        out.String(question->m_strAnswer);
     }
-    return out;
+    return out.Take();
 }
 
 CQuizFile::Status CQuizFile::Parse(const QByteArray& bytes, Contents* contents)

@@ -43,7 +43,8 @@ QString FormatMathAnswer(double value);
 bool IsSmallAnswer(double value);
 
 // Reads a number like the C library's strtod in the "C" locale: leading
-// white space, an optional sign, digits with an optional point and exponent.
+// white space, an optional sign, digits with an optional point and exponent
+// (no hexadecimal forms: no problem text or answer can hold one).
 // Returns the value and sets *consumed to the characters read (0 = none).
 double ReadNumber(const char* begin, const char* end, int* consumed);
 // The C library's atof in the "C" locale: text that is no number reads as 0.

@@ -14,15 +14,17 @@ class CMarkupRenderer
 {
 public:
     // One piece of text drawn in one font, top-left corner at m_topLeft.
-    struct Run {
+    struct Run
+    {
         QString m_text;
         QPoint m_topLeft;
         QFont m_font;
     };
-    struct Layout {
+    struct Layout
+    {
         QList<Run> m_runs;
-        int m_stop = 0;   // position in the text where drawing stopped
-        QFont m_endFont;  // the font the last tag selected
+        int m_stop = 0;  // position in the text where drawing stopped
+        QFont m_endFont; // the font the last tag selected
     };
 
     CMarkupRenderer();

@@ -16,22 +16,31 @@ using Row = CQuizSheet::ButtonRow;
 constexpr Spec kHidden{nullptr, 0};
 constexpr int kButtonWidth = 104;
 constexpr int kButtonHeight = 28;
-constexpr int kButtonGap = 13;  // between the page and the button row
+constexpr int kButtonGap = 13; // between the page and the button row
 
 // Columns: Advice, Print, Back, Next, Cancel, Finish.
-const Row kWelcomeRow{kHidden, kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+const Row kWelcomeRow{kHidden,
+                      kHidden,
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 0}, kHidden};
-const Row kStartRow{kHidden, kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 0},
+                      kHidden};
+const Row kStartRow{kHidden,
+                    kHidden,
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0}, kHidden};
-const Row kFormatRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5}, kHidden,
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
+                    kHidden};
+const Row kFormatRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
+                     kHidden,
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0}, kHidden};
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
+                     kHidden};
 const Row kManagerRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2}, kHidden,
+                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                      kHidden,
                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
 const Row kEditorRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
@@ -40,34 +49,41 @@ const Row kEditorRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&New ?"), 3},
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
-const Row kSpellingEditorRow{kHidden, kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+const Row kSpellingEditorRow{kHidden,
+                             kHidden,
+                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
                              Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&New Word"), 3},
                              Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
                              Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
-const Row kQuestionRow{kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+const Row kQuestionRow{kHidden,
+                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
                        Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
                        Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 2},
                        Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Skip ?"), 1},
                        Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
-const Row kScoreRow{kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3}, kHidden,
+const Row kScoreRow{kHidden,
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
+                    kHidden,
                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 1},
                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
-const Row kAdviceRow{kHidden, Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+const Row kAdviceRow{kHidden,
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Next"), 1},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0}, kHidden};
+                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
+                     kHidden};
 
 const std::array<const Row*, PAGE_COUNT> kRows{
-    &kWelcomeRow,  &kStartRow,    &kStartRow,    &kFormatRow,   &kManagerRow,  &kEditorRow,
-    &kEditorRow,   &kSpellingEditorRow, &kEditorRow, &kStartRow, &kStartRow,   &kStartRow,
-    &kStartRow,    &kQuestionRow, &kQuestionRow, &kQuestionRow, &kQuestionRow, &kScoreRow,
-    &kAdviceRow,   &kAdviceRow,   &kAdviceRow,   &kAdviceRow,
+    &kWelcomeRow, &kStartRow,          &kStartRow,    &kFormatRow,   &kManagerRow,  &kEditorRow,
+    &kEditorRow,  &kSpellingEditorRow, &kEditorRow,   &kStartRow,    &kStartRow,    &kStartRow,
+    &kStartRow,   &kQuestionRow,       &kQuestionRow, &kQuestionRow, &kQuestionRow, &kScoreRow,
+    &kAdviceRow,  &kAdviceRow,         &kAdviceRow,   &kAdviceRow,
 };
 
 constexpr int kBoth = PSWIZB_BACK | PSWIZB_NEXT;
 constexpr std::array<int, PAGE_COUNT> kWizardFlags{
-    0,     PSWIZB_BACK, kBoth, kBoth, PSWIZB_BACK, kBoth, kBoth, kBoth, kBoth, kBoth, kBoth,
+    0,     PSWIZB_BACK, kBoth, kBoth, PSWIZB_BACK, kBoth, kBoth,       kBoth, kBoth, kBoth, kBoth,
     kBoth, kBoth,       kBoth, kBoth, kBoth,       kBoth, PSWIZB_BACK, kBoth, kBoth, kBoth, kBoth,
 };
 
@@ -79,9 +95,9 @@ QString Translate(const char* caption)
 } // namespace
 
 CQuizSheet::CQuizSheet(CTU_QuizDoc* doc, QWidget* parent)
-    : QDialog(parent), m_pDoc(doc), m_pPageArea(new QWidget(this)),
-      m_pBack(new QPushButton(this)), m_pNext(new QPushButton(this)),
-      m_pCancel(new QPushButton(tr("Cancel"), this)), m_pWizardFinish(new QPushButton(this))
+    : QDialog(parent), m_pDoc(doc), m_pPageArea(new QWidget(this)), m_pBack(new QPushButton(this)),
+      m_pNext(new QPushButton(this)), m_pCancel(new QPushButton(tr("Cancel"), this)),
+      m_pWizardFinish(new QPushButton(this))
 {
     setObjectName(QStringLiteral("quizSheet"));
     setWindowTitle(tr("Tutorama"));
@@ -184,11 +200,13 @@ void CQuizSheet::GoToPage(int index)
     ActivatePage();
 }
 
-void CQuizSheet::MoveBy(int delta, QObject* /*requester*/)
+void CQuizSheet::MoveBy(int delta, QObject* requester)
 {
+    // One move per activation: a request from a page that has already moved
+    // (or is no longer shown) is swallowed, so double clicks move once.
     CQuizPage* page = ActivePage();
-    if (!page || !page->m_bMoveArmed)
-        return;  // one move per activation: repeated requests are swallowed
+    if (!page || !page->m_bMoveArmed || (requester && requester != page))
+        return;
     GoToPage(m_nCurrentPage + delta);
 }
 
@@ -242,8 +260,8 @@ void CQuizSheet::UpdateButtons()
 {
     // Posted so that it lands after the new page's activation but before
     // anything the page itself posts during that activation.
-    QCoreApplication::postEvent(
-        this, new CMessageEvent(WM_SHEET_SET_WIZARD_BUTTONS, WizardFlagsOf(m_nCurrentPage), nullptr));
+    QCoreApplication::postEvent(this, new CMessageEvent(WM_SHEET_SET_WIZARD_BUTTONS,
+                                                        WizardFlagsOf(m_nCurrentPage), nullptr));
     UpdateTitle();
 
     const ButtonRow& row = RowOf(m_nCurrentPage);
@@ -330,8 +348,7 @@ bool CQuizSheet::event(QEvent* event)
     case WM_SHEET_DISABLE_BUTTON:
     case WM_SHEET_SET_WIZARD_BUTTONS: {
         auto* message = static_cast<CMessageEvent*>(event);
-        HandleMessage(message->Message(), message->WParam(), message->NParam(),
-                      message->LParam());
+        HandleMessage(message->Message(), message->WParam(), message->NParam(), message->LParam());
         return true;
     }
     default:

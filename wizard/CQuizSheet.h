@@ -21,12 +21,22 @@ class CQuizSheet : public QDialog
 
 public:
     // One entry of the per-page button table; a null caption hides the button.
-    struct ButtonSpec {
+    struct ButtonSpec
+    {
         const char* m_caption;
-        int m_slot;  // 0 = rightmost ... 5 = leftmost
+        int m_slot; // 0 = rightmost ... 5 = leftmost
     };
     // The six buttons of a row, in this order.
-    enum Column { COL_ADVICE, COL_PRINT, COL_BACK, COL_NEXT, COL_CANCEL, COL_FINISH, COL_COUNT };
+    enum Column
+    {
+        COL_ADVICE,
+        COL_PRINT,
+        COL_BACK,
+        COL_NEXT,
+        COL_CANCEL,
+        COL_FINISH,
+        COL_COUNT
+    };
     using ButtonRow = std::array<ButtonSpec, COL_COUNT>;
 
     static constexpr int kSlotCount = 6;
@@ -61,7 +71,10 @@ public:
     static int WizardFlagsOf(int pageIndex);
 
     // What the Print button opens (the print choice dialog).
-    void SetPrintHandler(std::function<void(CQuizSheet*)> handler) { m_printHandler = std::move(handler); }
+    void SetPrintHandler(std::function<void(CQuizSheet*)> handler)
+    {
+        m_printHandler = std::move(handler);
+    }
 
 protected:
     bool event(QEvent* event) override;
@@ -94,7 +107,7 @@ private:
     QPushButton* m_pBack;
     QPushButton* m_pNext;
     QPushButton* m_pCancel;
-    QPushButton* m_pWizardFinish;  // always hidden; the default when no visible button is
+    QPushButton* m_pWizardFinish; // always hidden; the default when no visible button is
     QPushButton* m_pAdvice = nullptr;
     QPushButton* m_pFinish = nullptr;
     QPushButton* m_pPrint = nullptr;

@@ -12,14 +12,15 @@ class CQuizSheet;
 // What the application hands to the sheet and every page: the one document,
 // the shared fonts and the few values found at start-up. Owned by the
 // application, which outlives the sheet and the pages.
-struct CWizardContext {
+struct CWizardContext
+{
     CTU_QuizDoc* m_pDoc = nullptr;
-    CMarkupRenderer* m_pMarkup = nullptr;   // help texts with the three text fonts
-    CSoundPlayer* m_pSound = nullptr;       // the program's wave sounds
-    CPaletteState* m_pPalette = nullptr;    // the current palette
+    CMarkupRenderer* m_pMarkup = nullptr; // help texts with the three text fonts
+    CSoundPlayer* m_pSound = nullptr;     // the program's wave sounds
+    CPaletteState* m_pPalette = nullptr;  // the current palette
     QFont m_fontBold;
     QFont m_fontNormal;
-    QString m_strQuizDir;    // first folder of the open and save-as dialogs
-    QString m_strAdviceDir;  // where the advice documents are
+    QString m_strQuizDir;   // first folder of the open and save-as dialogs
+    QString m_strAdviceDir; // where the advice documents are
     bool m_bSpeechAvailable = false;
 };

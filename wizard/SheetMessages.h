@@ -9,7 +9,7 @@ constexpr int WM_SHEET_ENABLE_BUTTON = 0x4406;  // wParam: focus flag, NParam: b
 constexpr int WM_SHEET_DISABLE_BUTTON = 0x4407; // NParam: button id
 constexpr int WM_SHEET_GOTO_PAGE = 0x4408;      // wParam: page index
 // The sheet's own, posted so that it lands after the new page's activation.
-constexpr int WM_SHEET_SET_WIZARD_BUTTONS = 0x4410;  // wParam: PSWIZB flags
+constexpr int WM_SHEET_SET_WIZARD_BUTTONS = 0x4410; // wParam: PSWIZB flags
 
 // Buttons of the sheet.
 constexpr int IDCANCEL = 2;
@@ -25,5 +25,5 @@ constexpr int PSWIZB_BACK = 1;
 constexpr int PSWIZB_NEXT = 2;
 
 // What the back/next handlers of a page answer.
-constexpr int WIZ_DEFAULT_MOVE = 0;  // let the sheet move to the neighbouring page
-constexpr int WIZ_STAY = -1;         // the page has asked for its own move, or stays
+constexpr int WIZ_DEFAULT_MOVE = 0; // let the sheet move to the neighbouring page
+constexpr int WIZ_STAY = -1;        // the page has asked for its own move, or stays

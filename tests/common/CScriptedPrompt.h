@@ -30,10 +30,10 @@ public:
     }
     void Clear();
 
-    QStringList m_questions;   // texts of Yes/No questions, in order
-    QStringList m_messages;    // texts of OK messages, in order
-    QStringList m_dialogs;     // "open <folder> <filter>", "save <folder> <filter> <suffix>", "printer"
-    QStringList m_unanswered;  // calls that found no queued answer
+    QStringList m_questions; // texts of Yes/No questions, in order
+    QStringList m_messages;  // texts of OK messages, in order
+    QStringList m_dialogs; // "open <folder> <filter>", "save <folder> <filter> <suffix>", "printer"
+    QStringList m_unanswered; // calls that found no queued answer
 
 private:
     QString NextFile(const QString& what);

@@ -4,12 +4,12 @@
 #include "CScriptedPrompt.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
 
 class CQuizPage;
 class CQuizSheet;
 class CTU_QuizDoc;
 class QPushButton;
-class QWidget;
 
 // The real sheet with its 22 pages, built as the program builds it, on the
 // offscreen platform, with every modal question answered by a script.
@@ -20,7 +20,7 @@ public:
     ~CSheetHarness();
 
     CScriptedPrompt m_prompt;
-    QTemporaryDir m_dir;  // the quiz folder
+    QTemporaryDir m_dir; // the quiz folder
 
     CQuizSheet* Sheet() const { return m_pSheet; }
     CTU_QuizDoc* Doc() const { return m_app.Doc(); }

@@ -37,17 +37,17 @@ private slots:
         QTest::addRow("spaces before a break are not drawn")
             << QStringLiteral("ab  \ncd") << QStringList{QStringLiteral("ab"), QStringLiteral("cd")}
             << 7;
-        QTest::addRow("leading spaces stay") << QStringLiteral("  ab")
-                                             << QStringList{QStringLiteral("  ab")} << 4;
+        QTest::addRow("leading spaces stay")
+            << QStringLiteral("  ab") << QStringList{QStringLiteral("  ab")} << 4;
         QTest::addRow("stop tag") << QStringLiteral("x<C>more") << QStringList{QStringLiteral("x")}
                                   << 4;
         QTest::addRow("unknown letter is text")
             << QStringLiteral("a<Z>b") << QStringList{QStringLiteral("a<Z>b")} << 5;
         QTest::addRow("G ends a run") << QStringLiteral("a<G>b")
                                       << QStringList{QStringLiteral("a"), QStringLiteral("b")} << 5;
-        QTest::addRow("CR is skipped") << QStringLiteral("a\r\r\nb")
-                                       << QStringList{QStringLiteral("a"), QStringLiteral("b")}
-                                       << 5;
+        QTest::addRow("CR is skipped")
+            << QStringLiteral("a\r\r\nb") << QStringList{QStringLiteral("a"), QStringLiteral("b")}
+            << 5;
         QTest::addRow("lone < at the end is text")
             << QStringLiteral("a<") << QStringList{QStringLiteral("a<")} << 2;
     }
@@ -66,8 +66,7 @@ private slots:
 
     void tipsExample()
     {
-        const auto layout =
-            Layout(QStringLiteral("<B>Tips:<N>\n<T>• bullet one\n• bullet two"));
+        const auto layout = Layout(QStringLiteral("<B>Tips:<N>\n<T>• bullet one\n• bullet two"));
         QCOMPARE(layout.m_runs.size(), 3);
         QCOMPARE(layout.m_runs[0].m_text, QStringLiteral("Tips:"));
         QVERIFY(layout.m_runs[0].m_font.bold());

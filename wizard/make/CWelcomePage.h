@@ -16,7 +16,7 @@ public:
     ~CWelcomePage() override;
 
     void OnSetActive() override;
-    bool OnQueryCancel() override { return true; }  // "Close" ends the program
+    bool OnQueryCancel() override { return true; } // "Close" ends the program
 
 protected:
     void OnPictureButton(int id) override;

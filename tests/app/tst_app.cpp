@@ -1,0 +1,94 @@
+#include "CHelpWindow.h"
+#include "CQuizApp.h"
+#include "CQuizSheet.h"
+#include "CScriptedPrompt.h"
+#include "CSpeechRegistry.h"
+#include "CTU_QuizDoc.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+// A machine without any speech engine.
+class CNoSpeech : public CSpeechRegistry
+{
+public:
+    std::optional<Values> OpenKey(const QString&) const override { return std::nullopt; }
+};
+} // namespace
+
+// Start-up: what the program finds on the machine and builds.
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsOnTheWelcomePageWithTheCurrentFolder()
+    {
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        CScriptedPrompt prompt;
+        CQuizApp::Options options;
+        options.m_pPrompt = &prompt;
+        CQuizApp app(options);
+        CQuizSheet* sheet = app.BuildSheet();
+        QDir::setCurrent(before);
+        QCOMPARE(sheet->PageCount(), int(PAGE_COUNT));
+        QCOMPARE(sheet->CurrentIndex(), int(PAGE_WELCOME));
+        QCOMPARE(QDir(app.Context().m_strQuizDir).canonicalPath(),
+                 QDir(folder.path()).canonicalPath());
+        QCOMPARE(app.Doc()->m_nQuizType, int(QUIZ_NEW));
+        QCOMPARE(app.Doc()->Prompt(), &prompt);
+    }
+
+    void adviceIsLookedForBesideTheProgram()
+    {
+        const QString dir = CQuizApp::FindAdviceDir();
+        QVERIFY(dir.endsWith(QStringLiteral("/advice/")));
+        // Whatever the current folder, the advice folder does not follow it.
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QDir::tempPath());
+        QCOMPARE(CQuizApp::FindAdviceDir(), dir);
+        QDir::setCurrent(before);
+    }
+
+    void speechIsFoundOnThisMachineAndCanBeAbsent()
+    {
+        CScriptedPrompt prompt;
+        CNoSpeech none;
+        CQuizApp::Options options;
+        options.m_pPrompt = &prompt;
+        options.m_pSpeech = &none;
+        CQuizApp silent(options);
+        silent.BuildSheet();
+        QVERIFY(!silent.Context().m_bSpeechAvailable);
+
+        options.m_pSpeech = nullptr;
+        CQuizApp speaking(options);
+        speaking.BuildSheet();
+        QVERIFY2(speaking.Context().m_bSpeechAvailable, "espeak-ng data should be installed");
+    }
+
+    void f1OpensTheHelp()
+    {
+        CScriptedPrompt prompt;
+        CQuizApp::Options options;
+        options.m_pPrompt = &prompt;
+        CQuizApp app(options);
+        CQuizSheet* sheet = app.BuildSheet();
+        sheet->show();
+        QVERIFY(QTest::qWaitForWindowExposed(sheet));
+        QTest::keyClick(sheet, Qt::Key_F1);
+        QVERIFY(app.HelpWindow());
+        QVERIFY(app.HelpWindow()->isVisible());
+        const QString text = app.HelpWindow()->Browser()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("Taking a quiz")));
+        QVERIFY(text.contains(QStringLiteral("Naming a new quiz")));
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"
