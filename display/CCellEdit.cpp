@@ -27,19 +27,21 @@ QFont CCellEdit::CellFont()
     return font;
 }
 
-int CCellEdit::CellWidth()
+qreal CCellEdit::CellWidth()
 {
-    return QFontMetrics(CellFont()).averageCharWidth();
+    // Every letter of the fixed-pitch font is this wide. The font's recorded
+    // average width is rounded and would drift away from the letters.
+    return QFontMetricsF(CellFont()).horizontalAdvance(QLatin1Char('x'));
 }
 
-QList<int> CCellEdit::LinePositions(int clientRight, int cellWidth, int origin)
+QList<int> CCellEdit::LinePositions(int clientRight, qreal cellWidth, int origin)
 {
     QList<int> lines;
     if (cellWidth <= 0)
         return lines;
-    const int count = (clientRight - origin) / cellWidth;
+    const int count = static_cast<int>((clientRight - origin) / cellWidth);
     for (int k = 1; k <= count; ++k)
-        lines.append(origin + k * cellWidth);
+        lines.append(origin + qRound(k * cellWidth));
     return lines;
 }
 

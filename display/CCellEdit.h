@@ -17,15 +17,17 @@ public:
     explicit CCellEdit(QWidget* parent = nullptr);
 
     static QFont CellFont();
-    // The average letter width of CellFont(), the width of a cell.
-    static int CellWidth();
+    // The letter width of CellFont(), the width of a cell. Letters are placed at
+    // fractions of a pixel, so the lines are too, rounded when drawn.
+    static qreal CellWidth();
     // Where the text starts in the box (the cells count from it).
     int TextLeft() const;
     // The x positions of the lines drawn now.
     QList<int> CellLines() const;
 
-    // Lines at origin + k*w for k = 1 ... (clientRight - origin) / w.
-    static QList<int> LinePositions(int clientRight, int cellWidth, int origin = 0);
+    // Lines at origin + k*w (rounded) for k = 1 ... (clientRight - origin) / w
+    // (rounded down).
+    static QList<int> LinePositions(int clientRight, qreal cellWidth, int origin = 0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -18,25 +18,29 @@ CRuledEdit::CRuledEdit(QWidget* parent) : QPlainTextEdit(parent)
     setTabChangesFocus(true);
 }
 
-QList<int> CRuledEdit::LinePositions(int clientBottom, int lineHeight, int origin)
+QList<int> CRuledEdit::LinePositions(int clientBottom, qreal lineHeight, int origin)
 {
     QList<int> lines;
     if (lineHeight <= 0)
         return lines;
-    const int count = (clientBottom - origin) / lineHeight;
+    const int count = static_cast<int>((clientBottom - origin) / lineHeight);
     for (int k = 1; k <= count; ++k)
-        lines.append(origin + k * lineHeight);
+        lines.append(origin + qRound(k * lineHeight));
     return lines;
 }
 
-int CRuledEdit::LineHeight() const
+qreal CRuledEdit::LineHeight() const
 {
-    // The height the layout gives one row of text in this font.
-    QTextLayout layout(QStringLiteral("Xg"), font());
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    return qRound(line.height());
+    // The height the box's own layout gives a row of text, leading included.
+    const QTextLayout* layout = document()->firstBlock().layout();
+    if (layout && layout->lineCount() > 0)
+        return layout->lineAt(0).height();
+    QTextLayout probe(QStringLiteral("Xg"), font());
+    probe.beginLayout();
+    QTextLine line = probe.createLine();
+    line.setLeadingIncluded(true);
+    probe.endLayout();
+    return line.height();
 }
 
 int CRuledEdit::TextTop() const

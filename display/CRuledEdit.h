@@ -13,16 +13,18 @@ class CRuledEdit : public QPlainTextEdit
 public:
     explicit CRuledEdit(QWidget* parent = nullptr);
 
-    // The height of one row of text, the spacing of the lines.
-    int LineHeight() const;
+    // The height of one row of text, the spacing of the lines. Rows of text are
+    // placed at fractions of a pixel, so the lines are too, rounded when drawn.
+    qreal LineHeight() const;
     // Where the first row of text starts in the viewport (the lines count from it).
     int TextTop() const;
     // The y positions of the lines drawn now.
     QList<int> RuledLines() const;
 
-    // Lines at origin + k*h for k = 1 ... (clientBottom - origin) / h; none at the
-    // origin itself, and none when the box is lower than one row.
-    static QList<int> LinePositions(int clientBottom, int lineHeight, int origin = 0);
+    // Lines at origin + k*h (rounded) for k = 1 ... (clientBottom - origin) / h
+    // (rounded down); none at the origin itself, none when the box is lower
+    // than one row.
+    static QList<int> LinePositions(int clientBottom, qreal lineHeight, int origin = 0);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

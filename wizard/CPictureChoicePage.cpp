@@ -19,6 +19,9 @@ CPictureButton* CPictureChoicePage::AddPictureButton(int id, const QString& name
     // The & mark of the caption works as a keyboard shortcut, as on a push button.
     auto* shortcut = new QShortcut(QKeySequence::mnemonic(name), this);
     connect(shortcut, &QShortcut::activated, this, [this, id] { OnPictureButton(id); });
+    // The button that has the focus is the one Enter presses.
+    connect(button, &CPictureButton::focusReceived, this,
+            [this, button] { SetDefaultPicture(button); });
     m_buttons.append(button);
     return button;
 }

@@ -4,6 +4,7 @@
 #include "ResourcePaths.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QtEndian>
 
@@ -129,7 +130,7 @@ void TestResources::bitmapIsAn8BitUncompressedBmpOfItsSize_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
 
-    constexpr int kBannerWidth = 600;
+    constexpr int kBannerWidth = 720;
     constexpr int kBannerHeight = 60;
     const int banners[] = {150, 151, 152, 153, 212, 213, 214, 215, 216, 217, 218, 219,
                            220, 221, 224, 226, 227, 228, 229, 230, 231, 232, 233};
@@ -197,6 +198,12 @@ void TestResources::bitmapIsAn8BitUncompressedBmpOfItsSize()
     QCOMPARE(info.dataOffset, quint32(kFileHeaderSize + kInfoHeaderSize + kPaletteSize));
     const int stride = (width + 3) / 4 * 4;
     QVERIFY(qint64(bytes.size()) >= qint64(info.dataOffset) + qint64(stride) * height);
+
+    // A standard decoder reads it too, as a 256-colour picture of the same size.
+    QImage decoded;
+    QVERIFY(decoded.loadFromData(bytes, "BMP"));
+    QCOMPARE(decoded.size(), QSize(width, height));
+    QCOMPARE(decoded.format(), QImage::Format_Indexed8);
 
     for (int index : {0, 7, 9, 246, 248, 255}) {
         const int entry = kFileHeaderSize + kInfoHeaderSize + 4 * index;

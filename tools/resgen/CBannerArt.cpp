@@ -11,7 +11,7 @@ void CBannerArt::Draw(QPainter& painter, const QRectF& rect, const QString& titl
                       const QColor& colour, Sign sign)
 {
     DrawBand(painter, rect, colour);
-    DrawStars(painter, rect);
+    DrawStars(painter, rect, colour == CArtStyle::Sun() ? CArtStyle::Coral() : CArtStyle::Sun());
     DrawBadge(painter, rect, sign);
 
     const qreal textLeft = rect.left() + rect.height() + 14;
@@ -108,14 +108,14 @@ void CBannerArt::DrawSign(QPainter& painter, const QRectF& square, Sign sign)
     }
 }
 
-void CBannerArt::DrawStars(QPainter& painter, const QRectF& rect)
+void CBannerArt::DrawStars(QPainter& painter, const QRectF& rect, const QColor& starColour)
 {
     const qreal h = rect.height();
     const qreal right = rect.right();
     CArtStyle::DrawStar(painter, QPointF(right - h * 0.55, rect.top() + h * 0.42), h * 0.24,
-                        CArtStyle::Sun(), 2.0, -80);
+                        starColour, 2.0, -80);
     CArtStyle::DrawStar(painter, QPointF(right - h * 1.25, rect.top() + h * 0.62), h * 0.15,
-                        CArtStyle::Sun(), 1.8, -100);
+                        starColour, 1.8, -100);
     CArtStyle::DrawTwinkle(painter, QPointF(right - h * 1.0, rect.top() + h * 0.2), h * 0.09,
                            Qt::white);
     CArtStyle::DrawTwinkle(painter, QPointF(right - h * 0.22, rect.top() + h * 0.82), h * 0.07,

@@ -31,5 +31,5 @@ private:
     static void DrawBand(QPainter& painter, const QRectF& rect, const QColor& colour);
     static void DrawBadge(QPainter& painter, const QRectF& rect, Sign sign);
     static void DrawSign(QPainter& painter, const QRectF& square, Sign sign);
-    static void DrawStars(QPainter& painter, const QRectF& rect);
+    static void DrawStars(QPainter& painter, const QRectF& rect, const QColor& starColour);
 };

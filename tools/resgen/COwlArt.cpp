@@ -24,9 +24,9 @@ void COwlArt::Draw(QPainter& painter, const QRectF& square, const Pose& pose)
     painter.translate(square.topLeft());
     painter.scale(scale, scale);
     DrawFeet(painter, outline);
+    DrawBody(painter, outline);
     DrawWing(painter, true, pose.wingLift, outline);
     DrawWing(painter, false, pose.wingLift, outline);
-    DrawBody(painter, outline);
     if (pose.mood == Mood::Happy || pose.mood == Mood::Cheering) {
         DrawCheeks(painter);
     }
@@ -88,7 +88,7 @@ void COwlArt::DrawWing(QPainter& painter, bool left, qreal lift, qreal outline)
 {
     const qreal side = left ? -1.0 : 1.0;
     const QPointF shoulder(50 + side * 27, 56);
-    const qreal angle = side * (12.0 + lift * 118.0);
+    const qreal angle = -side * (10.0 + lift * 140.0);
     painter.save();
     painter.translate(shoulder);
     painter.rotate(angle);

@@ -99,6 +99,9 @@ QList<QRgb> CPaletteQuantizer::MedianCut(const QImage& picture, int colourCount)
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) {
         boxes[0].colours.push_back({it.key(), it.value()});
     }
+    // The hash's order changes from run to run; a fixed order keeps the output reproducible.
+    std::sort(boxes[0].colours.begin(), boxes[0].colours.end(),
+              [](const WeightedColour& a, const WeightedColour& b) { return a.colour < b.colour; });
 
     while (int(boxes.size()) < colourCount) {
         // Split the box whose colours spread widest, weighted by how many pixels it holds.
@@ -120,10 +123,10 @@ QList<QRgb> CPaletteQuantizer::MedianCut(const QImage& picture, int colourCount)
         }
         Box& box = boxes[chosen];
         const int channel = box.WidestChannel().first;
-        std::sort(box.colours.begin(), box.colours.end(),
-                  [&](const WeightedColour& a, const WeightedColour& b) {
-                      return box.Channel(a.colour, channel) < box.Channel(b.colour, channel);
-                  });
+        std::stable_sort(box.colours.begin(), box.colours.end(),
+                         [&](const WeightedColour& a, const WeightedColour& b) {
+                             return box.Channel(a.colour, channel) < box.Channel(b.colour, channel);
+                         });
         const qint64 half = box.Weight() / 2;
         qint64 running = 0;
         std::size_t split = 1;

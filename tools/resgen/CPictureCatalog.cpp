@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,7 +20,7 @@ namespace {
 using Draw = std::function<void(QPainter&, const QRectF&)>;
 using Icon = void (*)(QPainter&, const QRectF&);
 
-constexpr QSize kBannerSize(600, 60);
+constexpr QSize kBannerSize(720, 60);
 constexpr QSize kKindSize(160, 140);
 constexpr QSize kStartButtonSize(180, 120);
 constexpr QSize kFeedbackSize(150, 150);
@@ -81,6 +82,12 @@ QList<CPictureCatalog::Picture> CPictureCatalog::All()
     AddAnswerButtons(pictures);
     AddEditorPictures(pictures);
     AddScorePictures(pictures);
+    return pictures;
+}
+
+QList<CPictureCatalog::Picture> CPictureCatalog::ById()
+{
+    QList<Picture> pictures = All();
     std::sort(pictures.begin(), pictures.end(),
               [](const Picture& a, const Picture& b) { return a.id < b.id; });
     return pictures;

@@ -22,7 +22,11 @@ public:
         std::function<void(QPainter&, const QRectF&)> draw;
     };
 
+    // Grouped by where they are shown: start pages, quiz kinds, banners, editors, feedback,
+    // answer buttons, score.
     static QList<Picture> All();
+    // The same pictures in id order.
+    static QList<Picture> ById();
 
 private:
     static void AddStartPictures(QList<Picture>& pictures);

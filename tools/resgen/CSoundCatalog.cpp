@@ -28,7 +28,7 @@ CSynth::Timbre Mallet(double decay)
 CSynth::Timbre Bell()
 {
     CSynth::Timbre timbre;
-    timbre.harmonics = {1.0, 0.45, 0.2, 0.1, 0.04};
+    timbre.harmonics = {1.0, 0.35, 0.14, 0.06, 0.02};
     timbre.decayPerSecond = 2.2;
     timbre.attackSeconds = 0.005;
     timbre.releaseSeconds = 0.15;

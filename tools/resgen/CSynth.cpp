@@ -69,8 +69,10 @@ void CSynth::AddSwish(double start, double duration, double fromHertz, double to
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> noise(-1.0, 1.0);
     // A state-variable band-pass filter, retuned every sample.
-    double low = 0.0, band = 0.0;
-    const double damping = 0.9;
+    double low = 0.0, band = 0.0, soft = 0.0;
+    const double damping = 0.55;
+    // A gentle low-pass after the band-pass takes the hiss off the top.
+    const double smoothing = 1.0 - std::exp(-kTwoPi * 3500.0 / kSampleRate);
     const auto first = std::size_t(start * kSampleRate);
     const auto count = std::size_t(duration * kSampleRate);
     for (std::size_t i = 0; i < count && first + i < m_samples.size(); ++i) {
@@ -81,7 +83,8 @@ void CSynth::AddSwish(double start, double duration, double fromHertz, double to
         band += f * high;
         low += f * band;
         const double shape = std::pow(std::sin(std::numbers::pi * std::pow(x, 0.7)), 2.0);
-        m_samples[first + i] += amplitude * shape * band;
+        soft += smoothing * (band - soft);
+        m_samples[first + i] += amplitude * shape * soft;
     }
 }
 

@@ -75,7 +75,7 @@ QString Tables()
     stream << kTableStart << "\n\n";
     stream << "### Bitmaps (256-colour uncompressed BMP, `:/bitmaps/<id>.bmp`)\n\n";
     stream << "| id | size | shown on | what it shows |\n|---|---|---|---|\n";
-    for (const CPictureCatalog::Picture& picture : CPictureCatalog::All()) {
+    for (const CPictureCatalog::Picture& picture : CPictureCatalog::ById()) {
         stream << "| " << picture.id << " | " << picture.size.width() << " x "
                << picture.size.height() << " | " << picture.role << " | " << picture.description
                << " |\n";

@@ -12,8 +12,8 @@ namespace {
 const QPoint kHeaderAt(0, 0);
 const QRect kIntroRect(24, 96, 672, 64);
 const QRect kClickRect(24, 168, 672, 24);
-const QRect kDiskButtonRect(285, 200, 150, 140);
-const QRect kExampleRect(24, 354, 672, 70);
+const QRect kDiskButtonRect(294, 204, 132, 132);
+const QRect kExampleRect(24, 352, 672, 80);
 } // namespace
 
 CNameQuizPage::CNameQuizPage(CWizardContext& context, QWidget* parent)

@@ -10,9 +10,9 @@
 namespace {
 const QPoint kHeaderAt(0, 0);
 const QRect kIntroRect(24, 96, 672, 64);
-const QRect kNewButtonRect(60, 172, 150, 120);
-const QRect kExistingButtonRect(60, 308, 150, 120);
-constexpr int kTextLeft = 232;
+const QRect kNewButtonRect(40, 168, 184, 124);
+const QRect kExistingButtonRect(40, 310, 184, 124);
+constexpr int kTextLeft = 248;
 constexpr int kTextWidth = 440;
 constexpr int kChoiceNone = -1;
 constexpr int kChoiceShownAgain = 0;

@@ -14,10 +14,10 @@
 namespace {
 const QPoint kHeaderAt(0, 0);
 const QRect kHelpRect(22, 104, 240, 320);
-const QRect kMakeButtonRect(282, 100, 150, 140);
-const QRect kTakeButtonRect(282, 270, 150, 140);
-constexpr int kTextLeft = 450;
-constexpr int kTextWidth = 252;
+const QRect kMakeButtonRect(266, 104, 184, 124);
+const QRect kTakeButtonRect(266, 266, 184, 124);
+constexpr int kTextLeft = 468;
+constexpr int kTextWidth = 234;
 } // namespace
 
 CWelcomePage::CWelcomePage(CWizardContext& context, QWidget* parent)

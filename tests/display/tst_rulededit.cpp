@@ -1,0 +1,250 @@
+#include "CCellEdit.h"
+#include "CRuledEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kCyan = qRgb(0, 255, 255);
+
+void PutOnClipboard(QMimeData* data)
+{
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QMimeData* PictureOnly()
+{
+    auto* data = new QMimeData;
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    data->setImageData(picture);
+    return data;
+}
+
+} // namespace
+
+class TestRuledEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void ruledLinePositions_data();
+    void ruledLinePositions();
+    void linesMeetTheText();
+    void linesAreDrawnBlue();
+    void upArrowOnFirstLineKeepsCaret_data();
+    void upArrowOnFirstLineKeepsCaret();
+    void pictureOnlyPasteLeavesText();
+    void textPasteIsPlain();
+
+    void cellLinePositions_data();
+    void cellLinePositions();
+    void cellsAreOneLetterWide();
+    void cellLinesAreDrawnCyan();
+    void cellPictureOnlyPasteLeavesText();
+
+private:
+    QWidget* m_pWindow = nullptr;
+    CRuledEdit* m_pRuled = nullptr;
+    CCellEdit* m_pCells = nullptr;
+};
+
+void TestRuledEdit::init()
+{
+    m_pWindow = new QWidget;
+    m_pWindow->resize(400, 300);
+    m_pRuled = new CRuledEdit(m_pWindow);
+    m_pRuled->setGeometry(10, 10, 300, 120);
+    m_pCells = new CCellEdit(m_pWindow);
+    m_pCells->setFont(CCellEdit::CellFont());
+    m_pCells->setGeometry(10, 150, 300, 40);
+    m_pWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pWindow));
+    m_pWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pWindow));
+}
+
+void TestRuledEdit::cleanup()
+{
+    delete m_pWindow;
+    m_pWindow = nullptr;
+}
+
+void TestRuledEdit::ruledLinePositions_data()
+{
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<qreal>("height");
+    QTest::addColumn<int>("origin");
+    QTest::addColumn<QList<int>>("lines");
+    QTest::addRow("100 high, h = 16") << 100 << 16.0 << 0 << QList<int>{16, 32, 48, 64, 80, 96};
+    QTest::addRow("lower than one line") << 15 << 16.0 << 0 << QList<int>{};
+    QTest::addRow("exactly one line") << 16 << 16.0 << 0 << QList<int>{16};
+    QTest::addRow("text starts 4 down") << 40 << 16.0 << 4 << QList<int>{20, 36};
+    QTest::addRow("rows of 15.6 do not drift") << 80 << 15.6 << 0 << QList<int>{16, 31, 47, 62, 78};
+    QTest::addRow("no line height") << 100 << 0.0 << 0 << QList<int>{};
+}
+
+void TestRuledEdit::ruledLinePositions()
+{
+    QFETCH(int, bottom);
+    QFETCH(qreal, height);
+    QFETCH(int, origin);
+    QFETCH(QList<int>, lines);
+    QCOMPARE(CRuledEdit::LinePositions(bottom, height, origin), lines);
+}
+
+void TestRuledEdit::linesMeetTheText()
+{
+    for (int points : {10, 14, 20}) {
+        m_pRuled->setFont(QFont(QStringLiteral("Arial"), points));
+        m_pRuled->setPlainText(QStringLiteral("one\ntwo\nthree"));
+        const QList<int> lines = m_pRuled->RuledLines();
+        QVERIFY(lines.size() >= 2);
+        QVERIFY(qAbs(lines.at(1) - lines.at(0) - m_pRuled->LineHeight()) <= 1);
+        // Each line runs along the bottom of a row of text.
+        QTextBlock block = m_pRuled->document()->firstBlock();
+        for (int row = 0; row < 3 && row < lines.size(); ++row, block = block.next()) {
+            const QRect caret = m_pRuled->cursorRect(QTextCursor(block));
+            QVERIFY2(qAbs(caret.top() + caret.height() - lines.at(row)) <= 1,
+                     qPrintable(QStringLiteral("row %1 ends at %2, line at %3")
+                                    .arg(row)
+                                    .arg(caret.top() + caret.height())
+                                    .arg(lines.at(row))));
+        }
+    }
+}
+
+void TestRuledEdit::linesAreDrawnBlue()
+{
+    const QList<int> lines = m_pRuled->RuledLines();
+    QVERIFY(!lines.isEmpty());
+    const QImage shot =
+        m_pRuled->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int x = shot.width() / 2;
+    for (int y : lines)
+        QCOMPARE(shot.pixel(x, y), kBlue);
+    QVERIFY(shot.pixel(x, lines.at(0) - 1) != kBlue);
+    QVERIFY(shot.pixel(x, 0) != kBlue);
+}
+
+void TestRuledEdit::upArrowOnFirstLineKeepsCaret_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("moves");
+    QTest::addRow("middle of the first line") << 3 << false;
+    QTest::addRow("start of the text") << 0 << false;
+    QTest::addRow("end of the first line") << 5 << false;
+    QTest::addRow("second line") << 9 << true;
+}
+
+void TestRuledEdit::upArrowOnFirstLineKeepsCaret()
+{
+    QFETCH(int, start);
+    QFETCH(bool, moves);
+    m_pRuled->setPlainText(QStringLiteral("hello\nworld"));
+    m_pRuled->setFocus();
+    QTextCursor cursor = m_pRuled->textCursor();
+    cursor.setPosition(start);
+    m_pRuled->setTextCursor(cursor);
+    QTest::keyClick(m_pRuled, Qt::Key_Up);
+    QCOMPARE(m_pRuled->textCursor().position() != start, moves);
+    QCOMPARE(m_pRuled->toPlainText(), QStringLiteral("hello\nworld"));
+}
+
+void TestRuledEdit::pictureOnlyPasteLeavesText()
+{
+    m_pRuled->setPlainText(QStringLiteral("The sun is a star."));
+    m_pRuled->setFocus();
+    m_pRuled->selectAll();
+    PutOnClipboard(PictureOnly());
+    QVERIFY(!m_pRuled->canPaste());
+    QTest::keySequence(m_pRuled, QKeySequence::Paste);
+    m_pRuled->paste();
+    QCOMPARE(m_pRuled->toPlainText(), QStringLiteral("The sun is a star."));
+}
+
+void TestRuledEdit::textPasteIsPlain()
+{
+    m_pRuled->setFocus();
+    auto* data = new QMimeData;
+    data->setHtml(QStringLiteral("<b>Bold</b> words"));
+    data->setText(QStringLiteral("Bold words"));
+    PutOnClipboard(data);
+    QVERIFY(m_pRuled->canPaste());
+    QTest::keySequence(m_pRuled, QKeySequence::Paste);
+    QCOMPARE(m_pRuled->toPlainText(), QStringLiteral("Bold words"));
+}
+
+void TestRuledEdit::cellLinePositions_data()
+{
+    QTest::addColumn<int>("right");
+    QTest::addColumn<qreal>("width");
+    QTest::addColumn<int>("origin");
+    QTest::addColumn<QList<int>>("lines");
+    QTest::addRow("five cells of 13") << 65 << 13.0 << 0 << QList<int>{13, 26, 39, 52, 65};
+    QTest::addRow("part cell left out") << 64 << 13.0 << 0 << QList<int>{13, 26, 39, 52};
+    QTest::addRow("text starts 3 in") << 30 << 13.0 << 3 << QList<int>{16, 29};
+    QTest::addRow("cells of 12.6") << 64 << 12.6 << 2 << QList<int>{15, 27, 40, 52};
+    QTest::addRow("narrower than a cell") << 10 << 13.0 << 0 << QList<int>{};
+}
+
+void TestRuledEdit::cellLinePositions()
+{
+    QFETCH(int, right);
+    QFETCH(qreal, width);
+    QFETCH(int, origin);
+    QFETCH(QList<int>, lines);
+    QCOMPARE(CCellEdit::LinePositions(right, width, origin), lines);
+}
+
+void TestRuledEdit::cellsAreOneLetterWide()
+{
+    const qreal w = CCellEdit::CellWidth();
+    QVERIFY(w > 5);
+    const QFontMetricsF metrics(CCellEdit::CellFont());
+    QVERIFY(qAbs(metrics.horizontalAdvance(QStringLiteral("WiWiWiWiWi")) - 10 * w) < 0.5);
+    const QList<int> lines = m_pCells->CellLines();
+    QVERIFY(lines.size() >= 10);
+    QVERIFY(qAbs(lines.at(9) - lines.at(0) - 9 * w) <= 1);
+    // With the cell font, the letters fall between the lines.
+    m_pCells->setText(QStringLiteral("spell"));
+    m_pCells->setCursorPosition(0);
+    const int textLeft = m_pCells->TextLeft();
+    m_pCells->setCursorPosition(3);
+    const QRect caret = m_pCells->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QVERIFY(qAbs(caret.center().x() - textLeft - 3 * w) <= 1);
+}
+
+void TestRuledEdit::cellLinesAreDrawnCyan()
+{
+    const QImage shot = m_pCells->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int y = shot.height() / 2;
+    for (int x : m_pCells->CellLines())
+        QCOMPARE(shot.pixel(x, y), kCyan);
+}
+
+void TestRuledEdit::cellPictureOnlyPasteLeavesText()
+{
+    m_pCells->setText(QStringLiteral("elephant"));
+    m_pCells->setFocus();
+    m_pCells->selectAll();
+    PutOnClipboard(PictureOnly());
+    QTest::keySequence(m_pCells, QKeySequence::Paste);
+    QCOMPARE(m_pCells->text(), QStringLiteral("elephant"));
+    auto* data = new QMimeData;
+    data->setText(QStringLiteral("giraffe"));
+    PutOnClipboard(data);
+    QTest::keySequence(m_pCells, QKeySequence::Paste);
+    QCOMPARE(m_pCells->text(), QStringLiteral("giraffe"));
+}
+
+QTEST_MAIN(TestRuledEdit)
+#include "tst_rulededit.moc"

@@ -1,0 +1,227 @@
+#include "CActorSvr.h"
+#include "CRecordingOutput.h"
+#include "CSpeechRegistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// A registry made of the keys a test gives it.
+class CTestRegistry : public CSpeechRegistry
+{
+public:
+    std::optional<Values> OpenKey(const QString& path) const override
+    {
+        const auto it = m_keys.constFind(path);
+        if (it == m_keys.constEnd())
+            return std::nullopt;
+        return *it;
+    }
+
+    QHash<QString, Values> m_keys;
+};
+
+QString Key(int index)
+{
+    return QLatin1String(kSpeechEngineKeys.at(static_cast<std::size_t>(index)));
+}
+
+double PeakOf(const QList<qint16>& samples)
+{
+    int peak = 0;
+    for (qint16 sample : samples)
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    return peak;
+}
+
+double RmsOf(const QList<qint16>& samples)
+{
+    double sum = 0;
+    for (qint16 sample : samples)
+        sum += double(sample) * sample;
+    return samples.isEmpty() ? 0 : std::sqrt(sum / samples.size());
+}
+
+} // namespace
+
+// Which of the three keys exist, and what their "Path" names.
+enum class PathKind
+{
+    NoKey,
+    ExistingFile,
+    MissingFile,
+    NoPathValue,
+    TooLong,
+    Folder
+};
+Q_DECLARE_METATYPE(PathKind)
+
+class TestSpeech : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstRegistrationDecides_data();
+    void firstRegistrationDecides();
+    void systemRegistryFindsEspeak();
+    void synthesisReallySpeaks();
+    void synthesisOfNothingIsSilent();
+    void speakPlaysWhatWasSet();
+    void newSpeakCutsOffTheLast();
+    void speakWithoutDeviceReturnsAtOnce();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_strEngineFile;
+};
+
+void TestSpeech::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_strEngineFile = m_dir.filePath(QStringLiteral("phontab"));
+    QFile file(m_strEngineFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("engine");
+}
+
+void TestSpeech::firstRegistrationDecides_data()
+{
+    QTest::addColumn<PathKind>("first");
+    QTest::addColumn<PathKind>("second");
+    QTest::addColumn<PathKind>("third");
+    QTest::addColumn<bool>("installed");
+    using P = PathKind;
+    QTest::addRow("first key valid") << P::ExistingFile << P::NoKey << P::NoKey << true;
+    QTest::addRow("first absent, second valid") << P::NoKey << P::ExistingFile << P::NoKey << true;
+    QTest::addRow("only third valid") << P::NoKey << P::NoKey << P::ExistingFile << true;
+    QTest::addRow("first names a missing file, third valid")
+        << P::MissingFile << P::NoKey << P::ExistingFile << false;
+    QTest::addRow("first without Path, second valid")
+        << P::NoPathValue << P::ExistingFile << P::NoKey << false;
+    QTest::addRow("path longer than its buffer") << P::TooLong << P::NoKey << P::NoKey << false;
+    QTest::addRow("path names a folder") << P::Folder << P::NoKey << P::NoKey << true;
+    QTest::addRow("no key") << P::NoKey << P::NoKey << P::NoKey << false;
+}
+
+void TestSpeech::firstRegistrationDecides()
+{
+    QFETCH(PathKind, first);
+    QFETCH(PathKind, second);
+    QFETCH(PathKind, third);
+    QFETCH(bool, installed);
+    CTestRegistry registry;
+    const QList<PathKind> kinds{first, second, third};
+    for (int i = 0; i < kinds.size(); ++i) {
+        CSpeechRegistry::Values values{{QStringLiteral("Other"), m_strEngineFile}};
+        switch (kinds.at(i)) {
+        case PathKind::NoKey:
+            continue;
+        case PathKind::ExistingFile:
+            values.insert(QStringLiteral("Path"), m_strEngineFile);
+            break;
+        case PathKind::MissingFile:
+            values.insert(QStringLiteral("Path"), m_dir.filePath(QStringLiteral("gone")));
+            break;
+        case PathKind::NoPathValue:
+            break;
+        case PathKind::TooLong:
+            values.insert(QStringLiteral("Path"),
+                          m_dir.path() + QStringLiteral("/") + QString(300, u'x'));
+            break;
+        case PathKind::Folder:
+            values.insert(QStringLiteral("Path"), m_dir.path());
+            break;
+        }
+        registry.m_keys.insert(Key(i), values);
+    }
+    QCOMPARE(IsSpeechEngineInstalled(registry), installed);
+}
+
+void TestSpeech::systemRegistryFindsEspeak()
+{
+    const CSystemSpeechRegistry registry;
+    const auto values = registry.OpenKey(Key(0));
+    QVERIFY(values.has_value());
+    const QString path = values->value(QStringLiteral("Path"));
+    QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
+    QVERIFY(path.contains(QStringLiteral("espeak-ng-data")));
+    QVERIFY(!registry.OpenKey(Key(1)).has_value());
+    QVERIFY(IsSpeechEngineInstalled(registry));
+    QVERIFY(IsSpeechEngineInstalled());
+}
+
+void TestSpeech::synthesisReallySpeaks()
+{
+    const CSpeechSynthesizer::Audio audio =
+        CActorSvr::Synthesize(QStringLiteral("Welcome to the Tutorama"));
+    QCOMPARE(audio.sampleRate, 22050);
+    QVERIFY2(audio.Seconds() > 0.8 && audio.Seconds() < 3.0,
+             qPrintable(QString::number(audio.Seconds())));
+    QVERIFY(PeakOf(audio.samples) > 4000);
+    QVERIFY(RmsOf(audio.samples) > 300);
+    // A longer text takes longer to say.
+    const auto word = CActorSvr::Synthesize(QStringLiteral("cat"));
+    QVERIFY(word.Seconds() > 0.1);
+    QVERIFY(word.Seconds() < audio.Seconds());
+}
+
+void TestSpeech::synthesisOfNothingIsSilent()
+{
+    QVERIFY(CActorSvr::Synthesize(QString()).samples.isEmpty());
+    QVERIFY(CActorSvr::Synthesize(QStringLiteral("   ")).samples.isEmpty());
+    CActorSvr actor(std::make_unique<CRecordingOutput>());
+    QVERIFY(!actor.Speak());
+}
+
+void TestSpeech::speakPlaysWhatWasSet()
+{
+    auto output = std::make_unique<CRecordingOutput>();
+    CRecordingOutput* heard = output.get();
+    CActorSvr actor(std::move(output));
+    QCOMPARE(actor.metaObject()->className(), "CActorSvr");
+    actor.SetText(QStringLiteral("elephant"));
+    QVERIFY(actor.Speak());
+    QCOMPARE(heard->m_sounds.size(), 1);
+    const CRecordingOutput::Sound& sound = heard->m_sounds.at(0);
+    QCOMPARE(sound.format.sampleRate(), 22050);
+    QCOMPARE(sound.format.channelCount(), 1);
+    QCOMPARE(sound.format.sampleFormat(), QAudioFormat::Int16);
+    // The engine varies its timing by a few samples from one call to the next.
+    const auto sameLength = [](qsizetype a, qsizetype b) { return std::abs(a - b) < a / 50; };
+    const qsizetype expected = CActorSvr::Synthesize(QStringLiteral("elephant")).Pcm().size();
+    QVERIFY(sameLength(sound.pcm.size(), expected));
+    // Speak alone says the same word again.
+    QVERIFY(actor.Speak());
+    QVERIFY(sameLength(heard->m_sounds.at(1).pcm.size(), expected));
+}
+
+void TestSpeech::newSpeakCutsOffTheLast()
+{
+    auto output = std::make_unique<CRecordingOutput>();
+    CRecordingOutput* heard = output.get();
+    CActorSvr actor(std::move(output));
+    actor.SetText(QStringLiteral("giraffe"));
+    actor.Speak();
+    actor.SetText(QStringLiteral("zebra"));
+    actor.Speak();
+    QCOMPARE(heard->m_sounds.size(), 2);
+    QCOMPARE(heard->m_nCutOff, 1);
+    QVERIFY(heard->IsPlaying());
+}
+
+void TestSpeech::speakWithoutDeviceReturnsAtOnce()
+{
+    // The real output: with no sound device the call still returns, silently.
+    CActorSvr actor;
+    actor.SetText(QStringLiteral("Welcome to the Tutorama"));
+    QVERIFY(actor.Speak());
+    QVERIFY(actor.Speak());
+    actor.Stop();
+}
+
+QTEST_MAIN(TestSpeech)
+#include "tst_speech.moc"

@@ -1,0 +1,367 @@
+#include "CAdviceView.h"
+#include "CScriptedPrompt.h"
+
+#include <QFile>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace {
+
+const QString kAdviceDir = QStringLiteral(TUTORAMA_ADVICE_DIR);
+const QString kNotFound = QStringLiteral("Unable to find advice file for printing");
+const QString kNotPrinted = QStringLiteral("Unable to print advice file");
+constexpr int kMaxAdvicePages = 3;
+
+QString RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PageCount(const QString& pdf)
+{
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString PdfTitle(const QString& pdf)
+{
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^Title:\\s+(.*)$"), QRegularExpression::MultilineOption)
+            .match(info);
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
+// The words of a text, so that line breaks and tabs do not matter.
+QString Words(const QString& text)
+{
+    return text.simplified();
+}
+
+QString PdfText(const QString& pdf, int page = 0)
+{
+    QStringList arguments;
+    if (page > 0)
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+                  << QString::number(page);
+    arguments << QStringLiteral("-layout") << pdf << QStringLiteral("-");
+    return Words(RunTool(QStringLiteral("pdftotext"), arguments));
+}
+
+// Each paragraph of the document must be found in the printout, after the one before it.
+void VerifyParagraphsInOrder(const QTextDocument& document, const QString& printed)
+{
+    qsizetype from = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString paragraph = Words(block.text());
+        if (paragraph.isEmpty())
+            continue;
+        const qsizetype at = printed.indexOf(paragraph, from);
+        QVERIFY2(at >= 0, qPrintable(QStringLiteral("missing or out of order: ") + paragraph));
+        from = at + paragraph.size();
+    }
+}
+
+QByteArray NumberedLines(int count)
+{
+    QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 ";
+    for (int i = 1; i <= count; ++i)
+        rtf += "Line " + QByteArray::number(i) + " of the long advice.\\par\n";
+    return rtf + "}";
+}
+
+} // namespace
+
+class TestAdviceView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+
+    void LoadsEveryAdviceDocument_data();
+    void LoadsEveryAdviceDocument();
+    void RejectsFilesWithoutAdvice_data();
+    void RejectsFilesWithoutAdvice();
+    void RectanglesCountWholeInchesAndOneInchMargins_data();
+    void RectanglesCountWholeInchesAndOneInchMargins();
+    void PrintsEveryAdviceDocument_data();
+    void PrintsEveryAdviceDocument();
+    void LongDocumentContinuesOnTheNextPage();
+    void PageBreakStartsANewPage();
+    void HugeTextStillMovesOn();
+    void MissingAdviceFileIsReported_data();
+    void MissingAdviceFileIsReported();
+    void CancelledPrinterIsReported();
+    void PrintsWithoutDialogOnTheGivenPrinter();
+
+private:
+    QString Write(const QString& name, const QByteArray& data)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+            return {};
+        return file.fileName();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+void TestAdviceView::LoadsEveryAdviceDocument_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("heading");
+    QTest::addRow("true/false") << "tfq.rtf"
+                                << "How to Write Good True/False Statements"
+                                << "What makes a good statement?";
+    QTest::addRow("flash cards") << "fcq.rtf"
+                                 << "How to Make Good Flash Cards"
+                                 << "Tips for good flash cards";
+    QTest::addRow("spelling") << "sq.rtf"
+                              << "How to Make a Good Spelling List"
+                              << "Making your list";
+    QTest::addRow("math") << "mq.rtf"
+                          << "How to Make Good Math Problems"
+                          << "Tips for good problems";
+}
+
+void TestAdviceView::LoadsEveryAdviceDocument()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    QFETCH(QString, heading);
+    CAdviceView view;
+    QVERIFY(view.LoadFile(kAdviceDir + file));
+    QCOMPARE(view.FilePath(), kAdviceDir + file);
+    QVERIFY(view.isReadOnly());
+
+    const QTextBlock first = view.document()->begin();
+    QCOMPARE(first.text(), title);
+    QCOMPARE(first.blockFormat().alignment(), Qt::AlignHCenter);
+    const QTextCharFormat titleFormat = first.begin().fragment().charFormat();
+    QCOMPARE(titleFormat.fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
+    QCOMPARE(titleFormat.fontWeight(), int(QFont::Bold));
+
+    const QString text = view.toPlainText();
+    QVERIFY(text.contains(heading));
+    QVERIFY2(text.count(QChar(0x2022)) >= 3, "bulleted tips");
+    QVERIFY(!text.contains(QLatin1Char('\\')) && !text.contains(QLatin1Char('{')));
+}
+
+void TestAdviceView::RejectsFilesWithoutAdvice_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addRow("empty file") << QByteArray();
+    QTest::addRow("plain text") << QByteArray("Just some words, not rich text.");
+    QTest::addRow("no text") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\par\\par}");
+    QTest::addRow("only hidden text") << QByteArray("{\\rtf1 {\\v secret}}");
+}
+
+void TestAdviceView::RejectsFilesWithoutAdvice()
+{
+    QFETCH(QByteArray, data);
+    CAdviceView view;
+    const QString path = Write(QStringLiteral("advice.rtf"), data);
+    QVERIFY(!path.isEmpty());
+    QVERIFY(!view.LoadFile(path));
+    QVERIFY(!view.LoadFile(m_dir.filePath(QStringLiteral("no such file.rtf"))));
+}
+
+void TestAdviceView::RectanglesCountWholeInchesAndOneInchMargins_data()
+{
+    QTest::addColumn<CAdviceView::PrinterMetrics>("metrics");
+    QTest::addColumn<CAdviceView::TwipsRect>("page");
+    QTest::addColumn<CAdviceView::TwipsRect>("print");
+    // 600 dpi, printable 4800 x 6600 on 5100 x 6800 paper, offsets of 100 pixels.
+    QTest::addRow("600 dpi") << CAdviceView::PrinterMetrics{4800, 6600, 600, 600,
+                                                            5100, 6800, 100, 100}
+                             << CAdviceView::TwipsRect{0, 0, 11520, 15840}
+                             << CAdviceView::TwipsRect{1200, 1200, 10560, 14640};
+    // Only whole inches of the printable area count for the page.
+    QTest::addRow("part inches") << CAdviceView::PrinterMetrics{4850, 6550, 600, 600,
+                                                                5100, 6600, 125, 25}
+                                 << CAdviceView::TwipsRect{0, 0, 11520, 14400}
+                                 << CAdviceView::TwipsRect{1140, 1380, 10500, 14340};
+    QTest::addRow("no margins at 1200 dpi")
+        << CAdviceView::PrinterMetrics{9920, 14030, 1200, 1200, 9920, 14030, 0, 0}
+        << CAdviceView::TwipsRect{0, 0, 11520, 15840}
+        << CAdviceView::TwipsRect{1440, 1440, 10464, 15396};
+    QTest::addRow("no resolution")
+        << CAdviceView::PrinterMetrics{} << CAdviceView::TwipsRect{} << CAdviceView::TwipsRect{};
+}
+
+void TestAdviceView::RectanglesCountWholeInchesAndOneInchMargins()
+{
+    QFETCH(CAdviceView::PrinterMetrics, metrics);
+    QFETCH(CAdviceView::TwipsRect, page);
+    QFETCH(CAdviceView::TwipsRect, print);
+    QVERIFY(CAdviceView::PageRectTwips(metrics) == page);
+    QVERIFY(CAdviceView::PrintRectTwips(metrics) == print);
+}
+
+void TestAdviceView::PrintsEveryAdviceDocument_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    for (const char* file : {"tfq.rtf", "fcq.rtf", "sq.rtf", "mq.rtf"}) {
+        QTest::addRow("%s on Letter", file) << file << QPageSize::Letter;
+        QTest::addRow("%s on A4", file) << file << QPageSize::A4;
+    }
+}
+
+void TestAdviceView::PrintsEveryAdviceDocument()
+{
+    QFETCH(QString, file);
+    QFETCH(QPageSize::PageSizeId, paper);
+    const QString pdf = m_dir.filePath(file + QStringLiteral(".pdf"));
+    CScriptedPrompt prompt;
+    prompt.QueuePrinter(pdf);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(paper));
+
+    QVERIFY(CAdviceView::PrintAdvice(prompt, &printer, kAdviceDir, file, true));
+    QCOMPARE(prompt.m_messages, QStringList());
+    QCOMPARE(prompt.m_dialogs, QStringList{QStringLiteral("printer")});
+
+    const int pages = PageCount(pdf);
+    QVERIFY2(pages >= 1 && pages <= kMaxAdvicePages, qPrintable(QString::number(pages)));
+    QCOMPARE(PdfTitle(pdf), QStringLiteral("Advice"));
+
+    CAdviceView view;
+    QVERIFY(view.LoadFile(kAdviceDir + file));
+    VerifyParagraphsInOrder(*view.document(), PdfText(pdf));
+    if (QTest::currentTestFailed())
+        return;
+    // The pages share out the text: together they hold it once, in order.
+    QString pagesJoined;
+    for (int page = 1; page <= pages; ++page)
+        pagesJoined += PdfText(pdf, page) + QLatin1Char(' ');
+    QCOMPARE(Words(pagesJoined), PdfText(pdf));
+}
+
+void TestAdviceView::LongDocumentContinuesOnTheNextPage()
+{
+    constexpr int kLines = 150;
+    const QString path = Write(QStringLiteral("long.rtf"), NumberedLines(kLines));
+    const QString pdf = m_dir.filePath(QStringLiteral("long.pdf"));
+    CAdviceView view;
+    QVERIFY(view.LoadFile(path));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QVERIFY(view.Print(&printer));
+
+    const int pages = PageCount(pdf);
+    QVERIFY2(pages >= 3 && pages <= 5, qPrintable(QString::number(pages)));
+    int expected = 1;
+    for (int page = 1; page <= pages; ++page) {
+        const QString text = PdfText(pdf, page);
+        const QRegularExpression line(QStringLiteral("Line (\\d+) of the long advice\\."));
+        int onPage = 0;
+        for (const QRegularExpressionMatch& match : line.globalMatch(text)) {
+            QCOMPARE(match.captured(1).toInt(), expected);
+            ++expected;
+            ++onPage;
+        }
+        QVERIFY2(onPage > 0, "every page holds text");
+    }
+    QCOMPARE(expected, kLines + 1);
+}
+
+void TestAdviceView::PageBreakStartsANewPage()
+{
+    const QString path =
+        Write(QStringLiteral("break.rtf"), "{\\rtf1 First page.\\par\\page Second page.\\par}");
+    const QString pdf = m_dir.filePath(QStringLiteral("break.pdf"));
+    CAdviceView view;
+    QVERIFY(view.LoadFile(path));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QVERIFY(view.Print(&printer));
+    QCOMPARE(PageCount(pdf), 2);
+    QCOMPARE(PdfText(pdf, 1), QStringLiteral("First page."));
+    QCOMPARE(PdfText(pdf, 2), QStringLiteral("Second page."));
+}
+
+void TestAdviceView::HugeTextStillMovesOn()
+{
+    // Letters far taller than the page: each page takes one line, and printing ends.
+    const QString path = Write(QStringLiteral("huge.rtf"), "{\\rtf1\\fs99999 A B C}");
+    const QString pdf = m_dir.filePath(QStringLiteral("huge.pdf"));
+    CAdviceView view;
+    QVERIFY(view.LoadFile(path));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QVERIFY(view.Print(&printer));
+    const int pages = PageCount(pdf);
+    QVERIFY2(pages >= 1 && pages <= 3, qPrintable(QString::number(pages)));
+}
+
+void TestAdviceView::MissingAdviceFileIsReported_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("file");
+    QTest::addRow("missing folder") << "/nonexistent/advice/"
+                                    << "tfq.rtf";
+    QTest::addRow("missing file") << kAdviceDir << "nothere.rtf";
+    QTest::addRow("no file name") << kAdviceDir << "";
+}
+
+void TestAdviceView::MissingAdviceFileIsReported()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, file);
+    CScriptedPrompt prompt;
+    prompt.QueuePrinter(m_dir.filePath(QStringLiteral("never.pdf")));
+    QPrinter printer(QPrinter::HighResolution);
+    QVERIFY(!CAdviceView::PrintAdvice(prompt, &printer, folder, file, true));
+    QCOMPARE(prompt.m_messages, QStringList{kNotFound});
+    QCOMPARE(prompt.m_dialogs, QStringList()); // nothing to print, so no printer is asked for
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.pdf"))));
+}
+
+void TestAdviceView::CancelledPrinterIsReported()
+{
+    CScriptedPrompt prompt;
+    prompt.QueuePrinter(QString());
+    QPrinter printer(QPrinter::HighResolution);
+    QVERIFY(
+        !CAdviceView::PrintAdvice(prompt, &printer, kAdviceDir, QStringLiteral("sq.rtf"), true));
+    QCOMPARE(prompt.m_messages, QStringList{kNotPrinted});
+    QCOMPARE(prompt.m_dialogs, QStringList{QStringLiteral("printer")});
+}
+
+void TestAdviceView::PrintsWithoutDialogOnTheGivenPrinter()
+{
+    // A later job of the same print click reuses the printer chosen by the first.
+    const QString pdf = m_dir.filePath(QStringLiteral("second.pdf"));
+    CScriptedPrompt prompt;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QVERIFY(
+        CAdviceView::PrintAdvice(prompt, &printer, kAdviceDir, QStringLiteral("mq.rtf"), false));
+    QCOMPARE(prompt.m_dialogs, QStringList());
+    QCOMPARE(prompt.m_messages, QStringList());
+    QVERIFY(PdfText(pdf).startsWith(QStringLiteral("How to Make Good Math Problems")));
+}
+
+QTEST_MAIN(TestAdviceView)
+#include "tst_adviceview.moc"
