@@ -12,11 +12,15 @@
 #include "CMathTakePage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
+#include "CPrompt.h"
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
+#include "QuizType.h"
+#include "ResourceIds.h"
 #include "CScorePage.h"
 #include "CSoundPlayer.h"
+#include "CStringTable.h"
 #include "CSpeechRegistry.h"
 #include "CSpellingAdvicePage.h"
 #include "CSpellingEditPage.h"
@@ -58,6 +62,13 @@ QString CQuizApp::FindAdviceDir()
         QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
+    // An installed program finds its data under its own prefix, wherever that was installed.
+    const QString underPrefix =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../share/tutorama/advice")) +
+        QLatin1Char('/');
+    if (QFileInfo(underPrefix).isDir())
+        return underPrefix;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");
 }
 
@@ -140,4 +151,21 @@ int CQuizApp::Run()
     if (!m_pSheet)
         BuildSheet();
     return m_pSheet->exec();
+}
+
+void CQuizApp::OpenQuiz(const QString& path)
+{
+    if (!m_pSheet)
+        BuildSheet();
+    m_pDoc->SetTakeMode();
+    m_pDoc->ClearQuestions();
+    if (!m_pDoc->OnOpenDocument(path))
+        return; // the document has said why; the welcome page stays
+    m_pDoc->m_nManagerBackPage = PAGE_WELCOME;
+    if (m_pDoc->m_nQuestionCount != 0 && IsQuizKind(m_pDoc->m_nQuizType)) {
+        m_pSheet->GoToPage(IntroPage(m_pDoc->m_nQuizType));
+        return;
+    }
+    m_pDoc->Prompt()->ShowMessage(CStringTable::Get(IDS_QUIZ_HAS_NO_QUESTIONS));
+    m_pSheet->GoToPage(IsQuizKind(m_pDoc->m_nQuizType) ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
 }

@@ -36,6 +36,9 @@ public:
     CQuizSheet* BuildSheet();
     // Shows the sheet modally; returns when it closes.
     int Run();
+    // Opens a quiz to take, as Take Quiz on the welcome page does: its introduction page
+    // (the question manager for a quiz without questions; the welcome page if it cannot be read).
+    void OpenQuiz(const QString& path);
 
     // F1: the help window at its contents page.
     void ShowHelp();
