@@ -17,17 +17,15 @@
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
-#include "QuizType.h"
-#include "ResourceIds.h"
 #include "CScorePage.h"
 #include "CSoundPlayer.h"
-#include "CStringTable.h"
 #include "CSpeechRegistry.h"
 #include "CSpellingAdvicePage.h"
 #include "CSpellingEditPage.h"
 #include "CSpellingIntroPage.h"
 #include "CSpellingTakePage.h"
 #include "CStartQuizPage.h"
+#include "CStringTable.h"
 #include "CSystemSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
 #include "CTrueFalseAdvicePage.h"
@@ -37,6 +35,8 @@
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
 #include "IsSpeechEngineInstalled.h"
+#include "QuizType.h"
+#include "ResourceIds.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,10 +64,9 @@ QString CQuizApp::FindAdviceDir()
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
     // An installed program finds its data under its own prefix, wherever that was installed.
-    const QString underPrefix =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../share/tutorama/advice")) +
-        QLatin1Char('/');
+    const QString underPrefix = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/../share/tutorama/advice")) +
+                                QLatin1Char('/');
     if (QFileInfo(underPrefix).isDir())
         return underPrefix;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");

@@ -62,5 +62,5 @@ private:
     std::unique_ptr<CPaletteState> m_pPalette;
     CWizardContext m_context;
     std::unique_ptr<CQuizSheet> m_pSheet;
-    CHelpWindow* m_pHelp = nullptr;  // owned by the sheet
+    CHelpWindow* m_pHelp = nullptr; // owned by the sheet
 };

@@ -10,32 +10,48 @@
 namespace {
 constexpr int kExitFailure = 1;
 
+void Identify()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tutorama"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUTORAMA_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tutorama"));
+}
+
 void Print(FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// --help and --version are answered in a terminal, where there may be no window system.
+bool AnsweredInTerminal(int argc, char* argv[])
+{
+    QCoreApplication core(argc, argv);
+    Identify();
+    const CTranslations translations(QLocale::system());
+    CCommandLine commandLine;
+    const CCommandLine::Action action = commandLine.Parse(QCoreApplication::arguments());
+    if (action != CCommandLine::ACTION_HELP && action != CCommandLine::ACTION_VERSION)
+        return false;
+    Print(stdout, commandLine.Text());
+    return true;
 }
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (AnsweredInTerminal(argc, argv))
+        return 0;
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tutorama"));
-    QApplication::setApplicationVersion(QStringLiteral(TUTORAMA_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Tutorama"));
+    Identify();
     QApplication::setDesktopFileName(QStringLiteral(TUTORAMA_APP_ID));
     const CTranslations translations(QLocale::system());
 
+    // Parsed again now that QApplication has taken its own options (-platform, -style ...).
     CCommandLine commandLine;
-    switch (commandLine.Parse(QApplication::arguments())) {
-    case CCommandLine::ACTION_HELP:
-    case CCommandLine::ACTION_VERSION:
-        Print(stdout, commandLine.Text());
-        return 0;
-    case CCommandLine::ACTION_ERROR:
+    if (commandLine.Parse(QApplication::arguments()) != CCommandLine::ACTION_RUN) {
         Print(stderr, commandLine.Text());
         return kExitFailure;
-    case CCommandLine::ACTION_RUN:
-        break;
     }
 
     CQuizApp quizApp;
