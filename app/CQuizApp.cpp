@@ -1,16 +1,34 @@
 #include "CQuizApp.h"
 
-#include "CBlankPage.h"
+#include "CFlashCardAdvicePage.h"
+#include "CFlashCardEditPage.h"
+#include "CFlashCardIntroPage.h"
+#include "CFlashCardTakePage.h"
 #include "CHelpWindow.h"
 #include "CMarkupRenderer.h"
+#include "CMathAdvicePage.h"
+#include "CMathEditPage.h"
+#include "CMathIntroPage.h"
+#include "CMathTakePage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
+#include "CQuestionManagerPage.h"
+#include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
+#include "CScorePage.h"
 #include "CSoundPlayer.h"
 #include "CSpeechRegistry.h"
+#include "CSpellingAdvicePage.h"
+#include "CSpellingEditPage.h"
+#include "CSpellingIntroPage.h"
+#include "CSpellingTakePage.h"
 #include "CStartQuizPage.h"
 #include "CSystemSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
+#include "CTrueFalseAdvicePage.h"
+#include "CTrueFalseEditPage.h"
+#include "CTrueFalseIntroPage.h"
+#include "CTrueFalseTakePage.h"
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
 #include "IsSpeechEngineInstalled.h"
@@ -84,32 +102,30 @@ CQuizSheet* CQuizApp::BuildSheet()
 
 void CQuizApp::AddPages()
 {
+    // The order is fixed: pages find each other by index (editor = 4 + kind ...).
     CQuizSheet& sheet = *m_pSheet;
-    auto blank = [this](const char* title) {
-        return new CBlankPage(m_context, QCoreApplication::translate("CQuizApp", title));
-    };
     sheet.AddPage(new CWelcomePage(m_context));
     sheet.AddPage(new CStartQuizPage(m_context));
     sheet.AddPage(new CNameQuizPage(m_context));
-    sheet.AddPage(blank("Quiz Format"));
-    sheet.AddPage(blank("Question Manager"));
-    sheet.AddPage(blank("True/False Statements"));
-    sheet.AddPage(blank("Flash Cards"));
-    sheet.AddPage(blank("Spelling Words"));
-    sheet.AddPage(blank("Math Problems"));
-    sheet.AddPage(blank("True/False Quiz"));
-    sheet.AddPage(blank("Flash Card Quiz"));
-    sheet.AddPage(blank("Spelling Quiz"));
-    sheet.AddPage(blank("Math Quiz"));
-    sheet.AddPage(blank("True/False Question"));
-    sheet.AddPage(blank("Flash Card Question"));
-    sheet.AddPage(blank("Spelling Question"));
-    sheet.AddPage(blank("Math Question"));
-    sheet.AddPage(blank("Score"));
-    sheet.AddPage(blank("True/False Advice"));
-    sheet.AddPage(blank("Flash Card Advice"));
-    sheet.AddPage(blank("Spelling Advice"));
-    sheet.AddPage(blank("Math Advice"));
+    sheet.AddPage(new CQuizFormatPage(m_context));
+    sheet.AddPage(new CQuestionManagerPage(m_context));
+    sheet.AddPage(new CTrueFalseEditPage(m_context));
+    sheet.AddPage(new CFlashCardEditPage(m_context));
+    sheet.AddPage(new CSpellingEditPage(m_context));
+    sheet.AddPage(new CMathEditPage(m_context));
+    sheet.AddPage(new CTrueFalseIntroPage(m_context));
+    sheet.AddPage(new CFlashCardIntroPage(m_context));
+    sheet.AddPage(new CSpellingIntroPage(m_context));
+    sheet.AddPage(new CMathIntroPage(m_context));
+    sheet.AddPage(new CTrueFalseTakePage(m_context));
+    sheet.AddPage(new CFlashCardTakePage(m_context));
+    sheet.AddPage(new CSpellingTakePage(m_context));
+    sheet.AddPage(new CMathTakePage(m_context));
+    sheet.AddPage(new CScorePage(m_context));
+    sheet.AddPage(new CTrueFalseAdvicePage(m_context));
+    sheet.AddPage(new CFlashCardAdvicePage(m_context));
+    sheet.AddPage(new CSpellingAdvicePage(m_context));
+    sheet.AddPage(new CMathAdvicePage(m_context));
 }
 
 void CQuizApp::ShowHelp()

@@ -1,0 +1,271 @@
+#include "CQuestionManagerPage.h"
+
+#include "CDib.h"
+#include "CPrompt.h"
+#include "CQuestion.h"
+#include "CQuizSheet.h"
+#include "CStringTable.h"
+#include "CTU_QuizDoc.h"
+#include "ResourceIds.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+const QPoint kHeaderAt(0, 0);
+const QRect kSideRect(24, 76, 160, 140);
+const QRect kHelpRect(24, 228, 168, 220);
+const QRect kGroupRect(212, 72, 484, 296);
+const QRect kListRect(12, 28, 460, 256);  // inside the group box
+constexpr int kButtonTop = 384;
+constexpr int kButtonWidth = 152;
+constexpr int kButtonHeight = 34;
+constexpr int kButtonGap = 14;
+
+struct KindLooks
+{
+    int m_nSideId;
+    int m_nHeaderId;
+    int m_nHelpWithQuestions;
+    int m_nHelpWithout;
+    const char* m_groupWith;
+    const char* m_groupWithout;
+    const char* m_add;
+    const char* m_modify;
+    const char* m_delete;
+};
+// By kind - 1.
+constexpr std::array<KindLooks, 4> kLooks{{
+    {IDB_TRUE_FALSE_SIDE, IDB_TRUE_FALSE_MANAGER_BANNER, IDS_TRUE_FALSE_MANAGER_HELP,
+     IDS_TRUE_FALSE_MANAGER_START, QT_TRANSLATE_NOOP("CQuestionManagerPage", "Statements:"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "No Statements Defined Yet"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Add a Statement"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Modify a Statement"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Delete a Statement")},
+    {IDB_FLASH_CARD_SIDE, IDB_FLASH_CARD_MANAGER_BANNER, IDS_FLASH_CARD_MANAGER_HELP,
+     IDS_FLASH_CARD_MANAGER_START, QT_TRANSLATE_NOOP("CQuestionManagerPage", "Flash Cards:"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "No Flash Cards Defined Yet"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Add a Flash Card"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Modify a Flash Card"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Delete a Flash Card")},
+    {IDB_SPELLING_SIDE, IDB_SPELLING_MANAGER_BANNER, IDS_SPELLING_MANAGER_HELP,
+     IDS_SPELLING_MANAGER_START, QT_TRANSLATE_NOOP("CQuestionManagerPage", "Spelling Words"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "No Spelling Words Defined Yet"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Add a Word"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Modify a Word"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Delete a Word")},
+    {IDB_MATH_SIDE, IDB_MATH_MANAGER_BANNER, IDS_MATH_MANAGER_HELP, IDS_MATH_MANAGER_START,
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Math Problems:"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "No Math Problems Defined Yet"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Add a Problem"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Modify a Problem"),
+     QT_TRANSLATE_NOOP("CQuestionManagerPage", "Delete a Problem")},
+}};
+
+QRect ButtonRect(int column)
+{
+    return QRect(kGroupRect.left() + column * (kButtonWidth + kButtonGap), kButtonTop,
+                 kButtonWidth, kButtonHeight);
+}
+} // namespace
+
+CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* parent)
+    : CQuizPage(context, parent), m_pAdd(new QPushButton(tr("Add  a Question"), this)),
+      m_pModify(new QPushButton(tr("Modify a Question"), this)),
+      m_pDelete(new QPushButton(tr("Delete a Question"), this)), m_pGroup(new QGroupBox(this)),
+      m_pList(new QListWidget(m_pGroup))
+{
+    setObjectName(QStringLiteral("questionManagerPage"));
+    m_pAdd->setObjectName(QStringLiteral("addButton"));
+    m_pModify->setObjectName(QStringLiteral("modifyButton"));
+    m_pDelete->setObjectName(QStringLiteral("deleteButton"));
+    m_pAdd->setGeometry(ButtonRect(0));
+    m_pModify->setGeometry(ButtonRect(1));
+    m_pDelete->setGeometry(ButtonRect(2));
+    m_pGroup->setObjectName(QStringLiteral("questionGroup"));
+    m_pGroup->setGeometry(kGroupRect);
+    m_pList->setObjectName(QStringLiteral("questionList"));
+    m_pList->setGeometry(kListRect);
+    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_pList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_pList->setAccessibleName(tr("Questions of the quiz"));
+    m_pList->installEventFilter(this);
+    m_pHelp = AddLabel(QString(), kHelpRect, false);
+    m_pHelp->setObjectName(QStringLiteral("managerHelp"));
+
+    connect(m_pList, &QListWidget::currentRowChanged, this,
+            [this] { EnableSelectionButtons(true); });
+    connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { ModifyQuestion(); });
+    connect(m_pAdd, &QPushButton::clicked, this, &CQuestionManagerPage::AddQuestion);
+    connect(m_pModify, &QPushButton::clicked, this, &CQuestionManagerPage::ModifyQuestion);
+    connect(m_pDelete, &QPushButton::clicked, this, &CQuestionManagerPage::DeleteQuestion);
+}
+
+CQuestionManagerPage::~CQuestionManagerPage() = default;
+
+QString CQuestionManagerPage::LineOf(int quizType, int n, const CQuestion& question)
+{
+    switch (quizType) {
+    case QUIZ_TRUE_FALSE:
+        return (question.m_nAnswer == 0 ? tr("%1. T: %2") : tr("%1. F: %2"))
+            .arg(n)
+            .arg(question.m_strQuestion);
+    case QUIZ_FLASH_CARD:
+        return tr("%1. F: %2  B: %3").arg(n).arg(question.m_strQuestion, question.m_strAnswer);
+    default:
+        return tr("%1. %2").arg(n).arg(question.m_strQuestion);
+    }
+}
+
+void CQuestionManagerPage::EnableSelectionButtons(bool enabled)
+{
+    m_pModify->setEnabled(enabled);
+    m_pDelete->setEnabled(enabled);
+}
+
+void CQuestionManagerPage::ShowKindTexts(bool hasQuestions)
+{
+    const int kind = m_pDoc->m_nQuizType;
+    if (!IsQuizKind(kind)) {
+        // A quiz without a kind yet: Add leads to the format page to choose one.
+        LoadPicture(m_pHeader, IDB_QUIZ_FORMAT_BANNER);
+        m_pSide.reset();
+        m_pHelp->clear();
+        m_pGroup->setTitle(QString());
+        m_pAdd->setText(tr("Add  a Question"));
+        m_pModify->setText(tr("Modify a Question"));
+        m_pDelete->setText(tr("Delete a Question"));
+        return;
+    }
+    const KindLooks& looks = kLooks[static_cast<size_t>(kind - 1)];
+    LoadPicture(m_pSide, looks.m_nSideId);
+    m_pHelp->setText(
+        CStringTable::Get(hasQuestions ? looks.m_nHelpWithQuestions : looks.m_nHelpWithout));
+    m_pGroup->setTitle(tr(hasQuestions ? looks.m_groupWith : looks.m_groupWithout));
+    LoadPicture(m_pHeader, looks.m_nHeaderId);
+    m_pAdd->setText(tr(looks.m_add));
+    m_pModify->setText(tr(looks.m_modify));
+    m_pDelete->setText(tr(looks.m_delete));
+}
+
+void CQuestionManagerPage::OnSetActive()
+{
+    m_pDoc->m_nReturnPage = PAGE_QUESTION_MANAGER;
+    m_pDoc->m_nAdviceType = m_pDoc->m_nQuizType;
+    EnableSelectionButtons(false);
+    m_pAdd->setFocus();
+    m_pList->setVisible(m_pDoc->m_nQuestionCount != 0);
+    ApplyFonts();
+    m_pGroup->setFont(m_context.m_fontBold);
+    m_pList->setFont(m_context.m_fontNormal);
+    ShowKindTexts(m_pDoc->m_nQuestionCount != 0);
+    m_pDoc->m_nQuestionCount = static_cast<int>(m_pDoc->Questions().size());
+    m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
+    FillList();
+    if (m_pDoc->m_nQuestionCount == 0)
+        PostDisableButton(ID_SHEET_FINISH);
+    // No kind, nowhere to ask advice: the advice pages belong to a kind.
+    if (!IsQuizKind(m_pDoc->m_nQuizType))
+        PostDisableButton(ID_SHEET_ADVICE);
+    update();
+    Arm();
+}
+
+void CQuestionManagerPage::FillList()
+{
+    const QSignalBlocker quiet(m_pList);
+    m_pList->clear();
+    int n = 0;
+    for (const auto& question : m_pDoc->Questions())
+        m_pList->addItem(LineOf(m_pDoc->m_nQuizType, ++n, *question));
+    // The list measures its lines itself and scrolls sideways to the longest one.
+    m_pList->setCurrentRow(-1);
+    m_pList->horizontalScrollBar()->setValue(0);
+}
+
+bool CQuestionManagerPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pList && event->type() == QEvent::FocusIn && m_pList->count() > 0)
+        EnableSelectionButtons(true);
+    return CQuizPage::eventFilter(watched, event);
+}
+
+int CQuestionManagerPage::EditorTarget() const
+{
+    return IsQuizKind(m_pDoc->m_nQuizType) ? EditorPage(m_pDoc->m_nQuizType) : PAGE_QUIZ_FORMAT;
+}
+
+void CQuestionManagerPage::AddQuestion()
+{
+    m_pDoc->m_nCurrent = m_pList->count();
+    m_pDoc->m_bModifying = 0;
+    GoToPage(EditorTarget());
+}
+
+void CQuestionManagerPage::ModifyQuestion()
+{
+    const int row = m_pList->currentRow();
+    if (row < 0 || !m_pList->currentItem() || !m_pList->currentItem()->isSelected())
+        return;
+    m_pDoc->m_nCurrent = row;
+    m_pDoc->m_bModifying = 1;
+    GoToPage(EditorTarget());
+}
+
+void CQuestionManagerPage::DeleteQuestion()
+{
+    const int row = m_pList->currentRow();
+    const bool selected = row >= 0 && m_pList->currentItem() && m_pList->currentItem()->isSelected();
+    CPrompt* prompt = m_pDoc->Prompt();
+    if (selected && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
+        m_pDoc->RemoveQuestion(row);
+        delete m_pList->takeItem(row);
+        m_pDoc->m_nQuestionCount = static_cast<int>(m_pDoc->Questions().size());
+        m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
+    }
+    OnSetActive();
+}
+
+void CQuestionManagerPage::Finish()
+{
+    m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
+    CPrompt* prompt = m_pDoc->Prompt();
+    const bool takeNow = prompt && prompt->AskYesNo(CStringTable::Get(IDS_ASK_TAKE_QUIZ_NOW));
+    if (!takeNow || !IsQuizKind(m_pDoc->m_nQuizType)) {
+        GoToPage(PAGE_WELCOME);
+        return;
+    }
+    GoToPage(IntroPage(m_pDoc->m_nQuizType));
+}
+
+void CQuestionManagerPage::OnCommand(int id)
+{
+    if (id == ID_SHEET_FINISH)
+        Finish();
+    else if (id == ID_SHEET_ADVICE && IsQuizKind(m_pDoc->m_nAdviceType))
+        GoToPage(AdvicePage(m_pDoc->m_nAdviceType));
+}
+
+int CQuestionManagerPage::OnWizardBack()
+{
+    GoToPage(m_pDoc->m_nManagerBackPage);
+    return WIZ_STAY;
+}
+
+bool CQuestionManagerPage::OnQueryCancel()
+{
+    PostGoToPage(PAGE_WELCOME);
+    return false;
+}
+
+void CQuestionManagerPage::PaintPage(QPainter& painter)
+{
+    DrawPicture(painter, m_pHeader.get(), kHeaderAt);
+    DrawPicture(painter, m_pSide.get(), kSideRect.topLeft());
+}

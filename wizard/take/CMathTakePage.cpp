@@ -1,0 +1,110 @@
+#include "CMathTakePage.h"
+
+#include "CPrompt.h"
+#include "CQuestion.h"
+#include "MathRules.h"
+#include "QuizType.h"
+#include "ResourceIds.h"
+#include "TakeLayout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace TakeLayout;
+
+namespace {
+const QRect kInstructionRect(kContentLeft, kContentTop, kColumnWidth, 110);
+const QRect kProgressRect(kContentLeft, kContentTop + 130, kColumnWidth, 90);
+const QRect kFrameRect(kRightColumnLeft, kContentTop - 8, kColumnWidth, 300);
+constexpr int kInset = 14;
+constexpr int kInnerWidth = kColumnWidth - 2 * kInset;
+const QRect kProblemLabelRect(kInset, 24, kInnerWidth, 22);
+const QRect kProblemRect(kInset, 48, kInnerWidth, 64);
+const QRect kAnswerLabelRect(kInset, 124, kInnerWidth, 22);
+const QRect kAnswerRect(kInset, 148, kInnerWidth, 32);
+const QRect kRoundingRect(kInset, 194, kInnerWidth, 60);
+constexpr int kProblemPixelSize = 22;
+} // namespace
+
+CMathTakePage::CMathTakePage(CWizardContext& context, QWidget* parent)
+    : CQuestionPage(context, QUIZ_MATH, IDB_MATH_QUIZ_BANNER, IDB_MATH_SIDE, parent)
+{
+    setObjectName(QStringLiteral("mathTakePage"));
+    AddLabel(tr("Read the problem. Solve the problem and type your answer in the Answer box. To "
+                "find out if your answer is correct, click the Next button."),
+             kInstructionRect, false);
+    AddProgressLabel(kProgressRect);
+
+    auto* frame = new QGroupBox(this);
+    frame->setGeometry(kFrameRect);
+    auto* problemLabel = new QLabel(tr("Problem:"), frame);
+    problemLabel->setGeometry(kProblemLabelRect);
+    problemLabel->setFont(m_context.m_fontBold);
+    m_pProblem = new QPlainTextEdit(frame);
+    m_pProblem->setObjectName(QStringLiteral("problemBox"));
+    m_pProblem->setGeometry(kProblemRect);
+    m_pProblem->setReadOnly(true);
+    m_pProblem->setFocusPolicy(Qt::NoFocus);
+    QFont problemFont = m_context.m_fontBold;
+    problemFont.setPixelSize(kProblemPixelSize);
+    m_pProblem->setFont(problemFont);
+
+    auto* answerLabel = new QLabel(tr("Answer:"), frame);
+    answerLabel->setGeometry(kAnswerLabelRect);
+    answerLabel->setFont(m_context.m_fontBold);
+    m_pAnswer = new QLineEdit(frame);
+    m_pAnswer->setObjectName(QStringLiteral("answerBox"));
+    m_pAnswer->setGeometry(kAnswerRect);
+    m_pAnswer->setAccessibleName(tr("Answer"));
+    answerLabel->setBuddy(m_pAnswer);
+    connect(m_pAnswer, &QLineEdit::textChanged, this, &CMathTakePage::FollowAnswer);
+
+    auto* rounding = new QLabel(
+        tr("The Tutorama accepts any correct answer rounded to two or more decimal places."),
+        frame);
+    rounding->setGeometry(kRoundingRect);
+    rounding->setWordWrap(true);
+    rounding->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rounding->setFont(m_context.m_fontNormal);
+}
+
+QString CMathTakePage::Problem() const
+{
+    return m_pProblem->toPlainText();
+}
+
+void CMathTakePage::ShowQuestion(CQuestion& question)
+{
+    m_pAnswer->setFont(m_context.m_fontNormal);
+    m_pProblem->setPlainText(question.m_strQuestion);
+    m_pAnswer->setText(question.m_strResponse);
+    FollowAnswer(question.m_strResponse);
+    m_pAnswer->setFocus();
+}
+
+bool CMathTakePage::AcceptsAnswer(CQuestion& /*question*/)
+{
+    if (MathRules::IsValidAnswerNumber(m_pAnswer->text()))
+        return true;
+    if (CPrompt* prompt = m_pDoc->Prompt())
+        prompt->ShowMessage(tr("You Must Enter A Valid Number"));
+    m_pAnswer->setFocus();
+    return false;
+}
+
+void CMathTakePage::StoreAnswer(CQuestion& question)
+{
+    question.m_strResponse = m_pAnswer->text();
+}
+
+QString CMathTakePage::ProgressFormat(int answered, int left) const
+{
+    const QString done = answered == 1 ? tr("So far, you have completed %1 problem.")
+                                       : tr("So far, you have completed %1 problems.");
+    const QString rest = left == 1
+                             ? tr("After you answer this problem, you will have %1 problem left.")
+                             : tr("After you answer this problem, you will have %1 problems left.");
+    return done.arg(answered) + QLatin1Char('\n') + rest.arg(left);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CQuizIntroPage.h"
+
+// Page 11: what a spelling quiz is like, before a run starts.
+class CSpellingIntroPage : public CQuizIntroPage
+{
+    Q_OBJECT
+
+public:
+    explicit CSpellingIntroPage(CWizardContext& context, QWidget* parent = nullptr);
+
+protected:
+    QString CountFormat() const override;
+};

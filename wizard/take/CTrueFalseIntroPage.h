@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CQuizIntroPage.h"
+
+// Page 9: what a true/false quiz is like, before a run starts.
+class CTrueFalseIntroPage : public CQuizIntroPage
+{
+    Q_OBJECT
+
+public:
+    explicit CTrueFalseIntroPage(CWizardContext& context, QWidget* parent = nullptr);
+
+protected:
+    QString CountFormat() const override;
+    void OnActivated() override;
+};
