@@ -12,6 +12,7 @@
 #include "CMathTakePage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
+#include "CPrintChoiceDlg.h"
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
@@ -93,6 +94,9 @@ CQuizSheet* CQuizApp::BuildSheet()
     if (m_pWidgetPrompt)
         m_pWidgetPrompt->SetParent(m_pSheet.get());
     AddPages();
+    m_pSheet->SetPrintHandler([this](CQuizSheet* sheet) {
+        CPrintChoiceDlg::Open(m_pDoc.get(), m_context.m_strAdviceDir, m_pPalette.get(), sheet);
+    });
     auto* help = new QShortcut(QKeySequence::HelpContents, m_pSheet.get());
     help->setContext(Qt::ApplicationShortcut);
     QObject::connect(help, &QShortcut::activated, [this] { ShowHelp(); });
