@@ -13,6 +13,7 @@
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
 #include "CPrintChoiceDlg.h"
+#include "CPrompt.h"
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
@@ -24,6 +25,7 @@
 #include "CSpellingIntroPage.h"
 #include "CSpellingTakePage.h"
 #include "CStartQuizPage.h"
+#include "CStringTable.h"
 #include "CSystemSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
 #include "CTrueFalseAdvicePage.h"
@@ -33,6 +35,8 @@
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
 #include "IsSpeechEngineInstalled.h"
+#include "QuizType.h"
+#include "ResourceIds.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,6 +63,12 @@ QString CQuizApp::FindAdviceDir()
         QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
+    // An installed program finds its data under its own prefix, wherever that was installed.
+    const QString underPrefix = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/../share/tutorama/advice")) +
+                                QLatin1Char('/');
+    if (QFileInfo(underPrefix).isDir())
+        return underPrefix;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");
 }
 
@@ -144,4 +154,21 @@ int CQuizApp::Run()
     if (!m_pSheet)
         BuildSheet();
     return m_pSheet->exec();
+}
+
+void CQuizApp::OpenQuiz(const QString& path)
+{
+    if (!m_pSheet)
+        BuildSheet();
+    m_pDoc->SetTakeMode();
+    m_pDoc->ClearQuestions();
+    if (!m_pDoc->OnOpenDocument(path))
+        return; // the document has said why; the welcome page stays
+    m_pDoc->m_nManagerBackPage = PAGE_WELCOME;
+    if (m_pDoc->m_nQuestionCount != 0 && IsQuizKind(m_pDoc->m_nQuizType)) {
+        m_pSheet->GoToPage(IntroPage(m_pDoc->m_nQuizType));
+        return;
+    }
+    m_pDoc->Prompt()->ShowMessage(CStringTable::Get(IDS_QUIZ_HAS_NO_QUESTIONS));
+    m_pSheet->GoToPage(IsQuizKind(m_pDoc->m_nQuizType) ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
 }
