@@ -1,6 +1,8 @@
 #include "CHelpWindow.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -21,9 +23,21 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QDialog(parent), m_pBrowser(new QTex
     layout->addWidget(buttons);
 }
 
+QString CHelpWindow::ContentsFile()
+{
+    // The help in the user's language where there is one ("de-AT" finds index_de.html).
+    for (const QString& language : QLocale().uiLanguages()) {
+        const QString file =
+            QStringLiteral("help/index_%1.html").arg(language.section(QLatin1Char('-'), 0, 0));
+        if (QFile::exists(QStringLiteral(":/") + file))
+            return QStringLiteral("qrc:/") + file;
+    }
+    return QStringLiteral("qrc:/help/index.html");
+}
+
 void CHelpWindow::ShowContents()
 {
-    m_pBrowser->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    m_pBrowser->setSource(QUrl(ContentsFile()));
     show();
     raise();
     activateWindow();

@@ -17,5 +17,7 @@ public:
     QTextBrowser* Browser() const { return m_pBrowser; }
 
 private:
+    static QString ContentsFile();
+
     QTextBrowser* m_pBrowser;
 };

@@ -12,6 +12,8 @@
 #include "CMathTakePage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
+#include "CPrintChoiceDlg.h"
+#include "CPrompt.h"
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
@@ -23,6 +25,7 @@
 #include "CSpellingIntroPage.h"
 #include "CSpellingTakePage.h"
 #include "CStartQuizPage.h"
+#include "CStringTable.h"
 #include "CSystemSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
 #include "CTrueFalseAdvicePage.h"
@@ -32,6 +35,8 @@
 #include "CWelcomePage.h"
 #include "CWidgetPrompt.h"
 #include "IsSpeechEngineInstalled.h"
+#include "QuizType.h"
+#include "ResourceIds.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,6 +63,12 @@ QString CQuizApp::FindAdviceDir()
         QCoreApplication::applicationDirPath() + QStringLiteral("/advice/");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
+    // An installed program finds its data under its own prefix, wherever that was installed.
+    const QString underPrefix = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/../share/tutorama/advice")) +
+                                QLatin1Char('/');
+    if (QFileInfo(underPrefix).isDir())
+        return underPrefix;
     return QStringLiteral(TUTORAMA_DATA_DIR "/advice/");
 }
 
@@ -93,6 +104,9 @@ CQuizSheet* CQuizApp::BuildSheet()
     if (m_pWidgetPrompt)
         m_pWidgetPrompt->SetParent(m_pSheet.get());
     AddPages();
+    m_pSheet->SetPrintHandler([this](CQuizSheet* sheet) {
+        CPrintChoiceDlg::Open(m_pDoc.get(), m_context.m_strAdviceDir, m_pPalette.get(), sheet);
+    });
     auto* help = new QShortcut(QKeySequence::HelpContents, m_pSheet.get());
     help->setContext(Qt::ApplicationShortcut);
     QObject::connect(help, &QShortcut::activated, [this] { ShowHelp(); });
@@ -140,4 +154,21 @@ int CQuizApp::Run()
     if (!m_pSheet)
         BuildSheet();
     return m_pSheet->exec();
+}
+
+void CQuizApp::OpenQuiz(const QString& path)
+{
+    if (!m_pSheet)
+        BuildSheet();
+    m_pDoc->SetTakeMode();
+    m_pDoc->ClearQuestions();
+    if (!m_pDoc->OnOpenDocument(path))
+        return; // the document has said why; the welcome page stays
+    m_pDoc->m_nManagerBackPage = PAGE_WELCOME;
+    if (m_pDoc->m_nQuestionCount != 0 && IsQuizKind(m_pDoc->m_nQuizType)) {
+        m_pSheet->GoToPage(IntroPage(m_pDoc->m_nQuizType));
+        return;
+    }
+    m_pDoc->Prompt()->ShowMessage(CStringTable::Get(IDS_QUIZ_HAS_NO_QUESTIONS));
+    m_pSheet->GoToPage(IsQuizKind(m_pDoc->m_nQuizType) ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
 }

@@ -36,6 +36,9 @@ public:
     CQuizSheet* BuildSheet();
     // Shows the sheet modally; returns when it closes.
     int Run();
+    // Opens a quiz to take, as Take Quiz on the welcome page does: its introduction page
+    // (the question manager for a quiz without questions; the welcome page if it cannot be read).
+    void OpenQuiz(const QString& path);
 
     // F1: the help window at its contents page.
     void ShowHelp();
@@ -59,5 +62,5 @@ private:
     std::unique_ptr<CPaletteState> m_pPalette;
     CWizardContext m_context;
     std::unique_ptr<CQuizSheet> m_pSheet;
-    CHelpWindow* m_pHelp = nullptr;  // owned by the sheet
+    CHelpWindow* m_pHelp = nullptr; // owned by the sheet
 };

@@ -1,15 +1,66 @@
+#include "CCommandLine.h"
 #include "CQuizApp.h"
+#include "CTranslations.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+constexpr int kExitFailure = 1;
+
+void Identify()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tutorama"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUTORAMA_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tutorama"));
+}
+
+void Print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// --help and --version are answered in a terminal, where there may be no window system.
+bool AnsweredInTerminal(int argc, char* argv[])
+{
+    QCoreApplication core(argc, argv);
+    Identify();
+    const CTranslations translations(QLocale::system());
+    CCommandLine commandLine;
+    const CCommandLine::Action action = commandLine.Parse(QCoreApplication::arguments());
+    if (action != CCommandLine::ACTION_HELP && action != CCommandLine::ACTION_VERSION)
+        return false;
+    Print(stdout, commandLine.Text());
+    return true;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (AnsweredInTerminal(argc, argv))
+        return 0;
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tutorama"));
-    QApplication::setApplicationVersion(QStringLiteral(TUTORAMA_VERSION));
-    QApplication::setOrganizationName(QStringLiteral("Tutorama"));
+    Identify();
+    QApplication::setDesktopFileName(QStringLiteral(TUTORAMA_APP_ID));
+    const CTranslations translations(QLocale::system());
+
+    // Parsed again now that QApplication has taken its own options (-platform, -style ...).
+    CCommandLine commandLine;
+    if (commandLine.Parse(QApplication::arguments()) != CCommandLine::ACTION_RUN) {
+        Print(stderr, commandLine.Text());
+        return kExitFailure;
+    }
 
     CQuizApp quizApp;
+    quizApp.BuildSheet();
+    if (!commandLine.QuizPath().isEmpty()) {
+        // Once the sheet is on screen, so that a message about a bad file has a window.
+        QTimer::singleShot(0, &application,
+                           [&quizApp, &commandLine] { quizApp.OpenQuiz(commandLine.QuizPath()); });
+    }
     quizApp.Run();
     return 0;
 }

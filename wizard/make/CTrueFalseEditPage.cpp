@@ -22,7 +22,8 @@ const QRect kFalseRect(566, 258, 130, 28);
 
 CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     : CEditPage(context, QUIZ_TRUE_FALSE,
-                {IDB_TRUE_FALSE_QUIZ_BANNER, IDB_TRUE_FALSE_SIDE, IDS_TRUE_FALSE_EDIT_HELP}, parent),
+                {IDB_TRUE_FALSE_QUIZ_BANNER, IDB_TRUE_FALSE_SIDE, IDS_TRUE_FALSE_EDIT_HELP},
+                parent),
       m_pStatement(new CRuledEdit(this)), m_pTrue(new QRadioButton(tr("True"), this)),
       m_pFalse(new QRadioButton(tr("False"), this)), m_pPaste(new QPushButton(tr("Paste"), this))
 {
@@ -47,6 +48,10 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     m_pFalse->setObjectName(QStringLiteral("falseRadio"));
     m_pTrue->setGeometry(kTrueRect);
     m_pFalse->setGeometry(kFalseRect);
+    for (QRadioButton* radio : {m_pTrue, m_pFalse}) {
+        radio->setFont(m_context.m_fontBold);
+        radio->resize(radio->sizeHint().width(), radio->height()); // clicks land on its text
+    }
     m_pPaste->setObjectName(QStringLiteral("pasteButton"));
     m_pPaste->setGeometry(kPasteRect);
     m_pPaste->setAccessibleDescription(tr("Puts the text you copied into the statement box."));

@@ -51,9 +51,9 @@ CFlashCardIntroPage::CFlashCardIntroPage(CWizardContext& context, QWidget* paren
     connect(m_pShowBacks, &QRadioButton::clicked, this, [this] { m_pDoc->m_bShowFronts = false; });
 }
 
-QString CFlashCardIntroPage::CountFormat() const
+QString CFlashCardIntroPage::CountText(int count) const
 {
-    return tr("This quiz has %1 flash cards(s).");
+    return tr("This quiz has %n flash cards(s).", nullptr, count);
 }
 
 void CFlashCardIntroPage::OnActivated()

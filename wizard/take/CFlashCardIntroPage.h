@@ -14,7 +14,7 @@ public:
     explicit CFlashCardIntroPage(CWizardContext& context, QWidget* parent = nullptr);
 
 protected:
-    QString CountFormat() const override;
+    QString CountText(int count) const override;
     void OnActivated() override;
 
 private:

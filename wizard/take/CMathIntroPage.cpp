@@ -13,7 +13,7 @@ CMathIntroPage::CMathIntroPage(CWizardContext& context, QWidget* parent)
     SetHelpTexts(IDS_MATH_INTRO_ORDER_HELP, IDS_MATH_INTRO_SCORE_HELP);
 }
 
-QString CMathIntroPage::CountFormat() const
+QString CMathIntroPage::CountText(int count) const
 {
-    return tr("This quiz has %1 equation(s).");
+    return tr("This quiz has %n equation(s).", nullptr, count);
 }

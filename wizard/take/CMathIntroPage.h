@@ -11,5 +11,5 @@ public:
     explicit CMathIntroPage(CWizardContext& context, QWidget* parent = nullptr);
 
 protected:
-    QString CountFormat() const override;
+    QString CountText(int count) const override;
 };

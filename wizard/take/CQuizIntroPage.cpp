@@ -36,7 +36,7 @@ void CQuizIntroPage::OnSetActive()
         m_pSide = std::make_unique<CDib>(m_nSideId);
     ApplyFonts();
     if (m_pCount)
-        m_pCount->setText(CountFormat().arg(m_pDoc->m_nQuestionCount));
+        m_pCount->setText(CountText(m_pDoc->m_nQuestionCount));
     PostEnableButton(ID_WIZNEXT, true);
     OnActivated();
     Arm();

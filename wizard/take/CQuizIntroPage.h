@@ -27,8 +27,8 @@ public:
     QString CountText() const;
 
 protected:
-    // The count line, with %1 for the number of questions.
-    virtual QString CountFormat() const = 0;
+    // The count line for that many questions (a %n text, so each language has its plural forms).
+    virtual QString CountText(int count) const = 0;
     // Page-specific work at the end of activation.
     virtual void OnActivated() {}
     // Help texts and other drawing after the pictures.

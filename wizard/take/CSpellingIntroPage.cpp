@@ -13,7 +13,7 @@ CSpellingIntroPage::CSpellingIntroPage(CWizardContext& context, QWidget* parent)
     SetHelpTexts(IDS_SPELLING_INTRO_ORDER_HELP, IDS_SPELLING_INTRO_SCORE_HELP);
 }
 
-QString CSpellingIntroPage::CountFormat() const
+QString CSpellingIntroPage::CountText(int count) const
 {
-    return tr("This quiz has %1 word(s).");
+    return tr("This quiz has %n word(s).", nullptr, count);
 }

@@ -31,9 +31,9 @@ CTrueFalseIntroPage::CTrueFalseIntroPage(CWizardContext& context, QWidget* paren
     AddLabel(tr("Click the Next button to continue."), kContinueRect, false);
 }
 
-QString CTrueFalseIntroPage::CountFormat() const
+QString CTrueFalseIntroPage::CountText(int count) const
 {
-    return tr("This quiz has %1 statement(s).");
+    return tr("This quiz has %n statement(s).", nullptr, count);
 }
 
 void CTrueFalseIntroPage::OnActivated()

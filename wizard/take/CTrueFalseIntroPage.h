@@ -11,6 +11,6 @@ public:
     explicit CTrueFalseIntroPage(CWizardContext& context, QWidget* parent = nullptr);
 
 protected:
-    QString CountFormat() const override;
+    QString CountText(int count) const override;
     void OnActivated() override;
 };

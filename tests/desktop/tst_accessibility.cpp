@@ -1,0 +1,142 @@
+#include "CPageTour.h"
+#include "CQuizSheet.h"
+#include "CSheetHarness.h"
+#include "QuizType.h"
+
+#include <QAccessible>
+#include <QSet>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+// Controls a screen reader user acts on: each needs a name to be found by.
+bool IsInteractive(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::List:
+    case QAccessible::Table:
+    case QAccessible::Tree:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString Describe(QAccessibleInterface* iface)
+{
+    const QObject* object = iface->object();
+    return QStringLiteral("%1 \"%2\" (role %3)")
+        .arg(object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("?"),
+             object ? object->objectName() : QString())
+        .arg(int(iface->role()));
+}
+
+// Every shown interactive control below an interface, with what it lacks.
+void CollectUnnamed(QAccessibleInterface* iface, QStringList* problems, int* controls)
+{
+    if (!iface || !iface->isValid() || iface->state().invisible)
+        return;
+    if (IsInteractive(iface->role())) {
+        ++*controls;
+        if (iface->text(QAccessible::Name).trimmed().isEmpty())
+            problems->append(Describe(iface) + QStringLiteral(" has no accessible name"));
+        // A picture alone tells a blind pupil nothing: its description says what it shows.
+        const QObject* object = iface->object();
+        if (object && object->inherits("CPictureButton") &&
+            iface->text(QAccessible::Description).trimmed().isEmpty())
+            problems->append(Describe(iface) + QStringLiteral(" has no description"));
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        CollectUnnamed(iface->child(i), problems, controls);
+}
+
+// Records what the program tells assistive technology.
+QList<QPair<QObject*, QAccessible::Event>> g_events;
+void RecordEvent(QAccessibleEvent* event)
+{
+    g_events.append({event->object(), event->type()});
+}
+
+bool Announced(QObject* object)
+{
+    for (const auto& [source, type] : g_events) {
+        if (source == object && (type == QAccessible::Alert || type == QAccessible::NameChanged))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+// A screen reader finds every control of every page by a name, and hears the verdict of each
+// answer and the score.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QAccessible::setActive(true);
+        QAccessible::installUpdateHandler(RecordEvent);
+    }
+
+    void everyShownControlHasAName()
+    {
+        CSheetHarness harness;
+        CPageTour tour(harness);
+        QStringList problems;
+        QSet<QString> seenProblems;
+        int controls = 0;
+        tour.Run([&](const QString& where, QWidget* shown) {
+            QStringList here;
+            CollectUnnamed(QAccessible::queryAccessibleInterface(shown), &here, &controls);
+            for (const QString& problem : here) {
+                if (!seenProblems.contains(problem)) {
+                    seenProblems.insert(problem);
+                    problems.append(where + QStringLiteral(": ") + problem);
+                }
+            }
+        });
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        // The tour saw every page of the sheet, each with its controls.
+        QCOMPARE(QSet<int>(tour.PagesSeen().cbegin(), tour.PagesSeen().cend()).size(),
+                 int(PAGE_COUNT));
+        QVERIFY(controls > PAGE_COUNT * 3);
+    }
+
+    void verdictAndScoreAreAnnounced()
+    {
+        CSheetHarness harness;
+        CPageTour tour(harness);
+        QStringList silent;
+        tour.Run([&](const QString& where, QWidget* shown) {
+            QWidget* said = nullptr;
+            if (where.endsWith(QStringLiteral("feedback")))
+                said = shown->findChild<QWidget*>(QStringLiteral("feedbackMessage"));
+            else if (where.endsWith(QStringLiteral("score")))
+                said = shown->findChild<QWidget*>(QStringLiteral("scoreText"));
+            else
+                return;
+            if (!said || !said->isVisible())
+                silent.append(where + QStringLiteral(": nothing shows the result"));
+            else if (!Announced(said))
+                silent.append(where + QStringLiteral(": the result is not announced"));
+            g_events.clear();
+        });
+        QVERIFY(!QTest::currentTestFailed());
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
