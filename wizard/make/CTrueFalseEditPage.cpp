@@ -6,7 +6,6 @@
 #include "CRuledEdit.h"
 #include "ResourceIds.h"
 
-#include <QButtonGroup>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,7 +21,8 @@ const QRect kFalseRect(566, 258, 130, 28);
 
 CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     : CEditPage(context, QUIZ_TRUE_FALSE,
-                {IDB_TRUE_FALSE_QUIZ_BANNER, IDB_TRUE_FALSE_SIDE, IDS_TRUE_FALSE_EDIT_HELP}, parent),
+                {IDB_TRUE_FALSE_QUIZ_BANNER, IDB_TRUE_FALSE_SIDE, IDS_TRUE_FALSE_EDIT_HELP},
+                parent),
       m_pStatement(new CRuledEdit(this)), m_pTrue(new QRadioButton(tr("True"), this)),
       m_pFalse(new QRadioButton(tr("False"), this)), m_pPaste(new QPushButton(tr("Paste"), this))
 {
@@ -36,13 +36,11 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     m_pStatement->setAccessibleName(tr("Statement"));
     m_pStatement->setTabChangesFocus(true);
 
-    // The radios are set by the page, so neither may be chosen.
-    auto* choices = new QButtonGroup(this);
-    choices->setExclusive(false);
-    for (QRadioButton* radio : {m_pTrue, m_pFalse}) {
+    // The radios are set by the page, so neither may be chosen. They stay out of a button
+    // group: a group is one Tab stop, and without exclusivity the arrow keys do not move in it,
+    // so False could not be reached from the keyboard.
+    for (QRadioButton* radio : {m_pTrue, m_pFalse})
         radio->setAutoExclusive(false);
-        choices->addButton(radio);
-    }
     m_pTrue->setObjectName(QStringLiteral("trueRadio"));
     m_pFalse->setObjectName(QStringLiteral("falseRadio"));
     m_pTrue->setGeometry(kTrueRect);
