@@ -1,6 +1,6 @@
 // Pictures of every page for the help, taken from the real pages on the offscreen platform:
-//   TUTORAMA_HELP_SHOTS=resources/help TUTORAMA_HELP_LANG=de QT_QPA_PLATFORM=offscreen \
-//       build/tests/desktop/tutorama_helpshots
+//   TUTORAMA_HELP_SHOTS=resources/help TUTORAMA_HELP_LANG=de QT_QPA_PLATFORM=offscreen
+//   build/tests/desktop/tutorama_helpshots
 // writes page-NN.png (page-NN_de.png in German) and feedback.png for each page shown.
 #include "CPageTour.h"
 #include "CSheetHarness.h"
