@@ -1,5 +1,6 @@
 #include "CPrintChoiceDlg.h"
 
+#include "CAdviceView.h"
 #include "CJobPrinters.h"
 #include "CJobPrompt.h"
 #include "CPrompt.h"
@@ -18,7 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kDialogWidth = 380;
 constexpr int kPartIndent = 24; // the radio buttons sit under "Quiz"
 constexpr int kMargin = 18;
 constexpr int kSpacing = 8;
@@ -95,7 +95,6 @@ void CPrintChoiceDlg::BuildControls()
     layout->addSpacing(kSpacing);
     layout->addLayout(buttons);
 
-    setFixedWidth(kDialogWidth);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_pQuiz, &QCheckBox::clicked, this, &CPrintChoiceDlg::UpdatePartChoice);
@@ -203,8 +202,8 @@ bool CPrintChoiceDlg::PrintAdvice(const QString& fileName, bool ask)
         m_bPrinterCancelled = true;
         return false;
     }
-    const bool printed = false; // PRINT_ADVICE_CALL
-    Q_UNUSED(fileName);
+    const bool printed =
+        CAdviceView::PrintAdvice(prompt, printer.get(), m_strAdviceDir, fileName, ask, this);
     if (prompt.PrinterCancelled())
         m_bPrinterCancelled = true;
     return printed;

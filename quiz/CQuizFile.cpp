@@ -298,6 +298,20 @@ bool ReadQuestion(Reader& reader, CQuestion* question)
     return reader.String(&question->m_strAnswer);
 }
 
+// Writes until everything is written or the device refuses. A short write
+// is tried again, so that the refusal gives the reason (no space left).
+bool WriteAll(QIODevice& device, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("CQuizFile", text);
@@ -398,7 +412,11 @@ CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, Q
 {
     const QByteArray bytes = Serialize(doc);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen
+    // here: buffered, QSaveFile's final flush fails unnoticed and commit()
+    // puts the cut-short file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) ||
+        !file.commit()) {
         *reason = file.errorString();
         file.cancelWriting();
         return Status::CannotWrite;

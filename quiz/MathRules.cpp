@@ -19,6 +19,8 @@ constexpr double TINY_TOLERANCE = 0.00001;
 constexpr int MAX_TINY_STEPS = 400;
 constexpr int SMALL_DECIMALS = 8;
 constexpr int ANSWER_DECIMALS = 2;
+// From 2^53 on a double holds whole numbers only: nothing left to round.
+constexpr double EXACT_WHOLE_NUMBERS = 9007199254740992.0;
 
 bool IsOperator(char c)
 {
@@ -306,7 +308,14 @@ bool IsSmallAnswer(double value)
 
 QString FormatMathAnswer(double value)
 {
-    return IsSmallAnswer(value) ? FormatSmallAnswer(value) : Fixed(value, ANSWER_DECIMALS);
+    if (IsSmallAnswer(value))
+        return FormatSmallAnswer(value);
+    // Hundredths are rounded half up, as the judge rounds them, so the answer
+    // shown for 1/8 is 0.13 and typing it is correct; "%.2f" would show 0.12.
+    const double hundredths = std::fabs(value) * HUNDREDTHS;
+    if (hundredths >= EXACT_WHOLE_NUMBERS)
+        return Fixed(value, ANSWER_DECIMALS);
+    return Fixed(Sign(value) * RoundHalfUp(hundredths) / HUNDREDTHS, ANSWER_DECIMALS);
 }
 
 } // namespace MathRules

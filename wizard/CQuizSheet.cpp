@@ -10,10 +10,10 @@
 
 namespace {
 
-using Spec = CQuizSheet::ButtonSpec;
+using Button = CQuizSheet::ButtonSpec;
 using Row = CQuizSheet::ButtonRow;
 
-constexpr Spec kHidden{nullptr, 0};
+constexpr Button kHidden{nullptr, 0};
 constexpr int kButtonWidth = 104;
 constexpr int kButtonHeight = 28;
 constexpr int kButtonGap = 13; // between the page and the button row
@@ -21,57 +21,57 @@ constexpr int kButtonGap = 13; // between the page and the button row
 // Columns: Advice, Print, Back, Next, Cancel, Finish.
 const Row kWelcomeRow{kHidden,
                       kHidden,
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 0},
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 0},
                       kHidden};
 const Row kStartRow{kHidden,
                     kHidden,
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
                     kHidden};
-const Row kFormatRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
+const Row kFormatRow{Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
                      kHidden,
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 1},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
                      kHidden};
-const Row kManagerRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+const Row kManagerRow{Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
                       kHidden,
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
-                      Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
-const Row kEditorRow{Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&New ?"), 3},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
+                      Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
+const Row kEditorRow{Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Advice"), 5},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Print"), 4},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&New ?"), 3},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
 const Row kSpellingEditorRow{kHidden,
                              kHidden,
-                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
-                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&New Word"), 3},
-                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
-                             Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
+                             Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                             Button{QT_TRANSLATE_NOOP("CQuizSheet", "&New Word"), 3},
+                             Button{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 1},
+                             Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Finish"), 0}};
 const Row kQuestionRow{kHidden,
-                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
-                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
-                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 2},
-                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Skip ?"), 1},
-                       Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
+                       Button{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                       Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
+                       Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Next"), 2},
+                       Button{QT_TRANSLATE_NOOP("CQuizSheet", "Skip ?"), 1},
+                       Button{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
 const Row kScoreRow{kHidden,
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 3},
                     kHidden,
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 1},
-                    Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "Close"), 1},
+                    Button{QT_TRANSLATE_NOOP("CQuizSheet", "Finish"), 0}};
 const Row kAdviceRow{kHidden,
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Next"), 1},
-                     Spec{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "Print"), 4},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "&Back"), 2},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "Next"), 1},
+                     Button{QT_TRANSLATE_NOOP("CQuizSheet", "Cancel"), 0},
                      kHidden};
 
 const std::array<const Row*, PAGE_COUNT> kRows{
@@ -233,10 +233,10 @@ void CQuizSheet::UpdateTitle()
     setWindowTitle(title);
 }
 
-void CQuizSheet::PlaceButton(QPushButton* button, const ButtonSpec& spec)
+void CQuizSheet::PlaceButton(QPushButton* button, const ButtonSpec& entry)
 {
-    button->move(SlotX(spec.m_slot), kPageHeight + kButtonGap);
-    button->setText(Translate(spec.m_caption));
+    button->move(SlotX(entry.m_slot), kPageHeight + kButtonGap);
+    button->setText(Translate(entry.m_caption));
     button->show();
 }
 

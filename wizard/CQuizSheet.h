@@ -85,7 +85,7 @@ private:
     void ComputeSlots();
     void UpdateButtons();
     void UpdateTitle();
-    void PlaceButton(QPushButton* button, const ButtonSpec& spec);
+    void PlaceButton(QPushButton* button, const ButtonSpec& entry);
     QPushButton* EnsureOwnButton(int id);
     void ActivatePage();
     void MoveBy(int delta, QObject* requester);

@@ -54,11 +54,17 @@ private slots:
     void nothingTickedClosesWithoutPrinting();
     void cancelClosesWithoutPrinting();
     void unwritableFileIsReported();
+    void adviceOfEachKind_data();
+    void adviceOfEachKind();
+    void adviceOfANewQuizFollowsTheFormatPage();
+    void adviceAfterTheQuizAsksNoMore();
+    void missingAdviceFileLetsTheRestPrint();
+    void cancelledAdvicePrinterStopsTheRest();
 
 private:
     void MakeQuiz(int type, const QStringList& questions, const QStringList& answers = {});
     void CompleteRun(int right);
-    CPrintChoiceDlg* OpenDialog();
+    CPrintChoiceDlg* OpenDialog(const QString& adviceDir = QStringLiteral(TUTORAMA_ADVICE_DIR));
     void Tick(const char* name);
     void ClickPrint();
     QString Pdf(const QString& name) const { return m_pDir->filePath(name); }
@@ -109,10 +115,9 @@ void TestPrintJobs::CompleteRun(int right)
     m_pDoc->m_nCurrent = m_pDoc->m_nQuestionCount - 1;
 }
 
-CPrintChoiceDlg* TestPrintJobs::OpenDialog()
+CPrintChoiceDlg* TestPrintJobs::OpenDialog(const QString& adviceDir)
 {
-    m_pDialog =
-        std::make_unique<CPrintChoiceDlg>(m_pDoc.get(), m_pDir->filePath("advice/"), &m_palette);
+    m_pDialog = std::make_unique<CPrintChoiceDlg>(m_pDoc.get(), adviceDir, &m_palette);
     m_pDialog->show();
     return m_pDialog.get();
 }
@@ -433,6 +438,98 @@ void TestPrintJobs::unwritableFileIsReported()
     ClickPrint();
     QCOMPARE(m_prompt.m_messages,
              QStringList{"Unable to print. Please check the printer and try again."});
+    QVERIFY(m_pDialog->isVisible());
+}
+
+void TestPrintJobs::adviceOfEachKind_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("file");
+    QTest::addRow("true/false") << int(QUIZ_TRUE_FALSE) << "tfq.rtf";
+    QTest::addRow("flash cards") << int(QUIZ_FLASH_CARD) << "fcq.rtf";
+    QTest::addRow("spelling") << int(QUIZ_SPELLING) << "sq.rtf";
+    QTest::addRow("math") << int(QUIZ_MATH) << "mq.rtf";
+}
+
+void TestPrintJobs::adviceOfEachKind()
+{
+    QFETCH(int, type);
+    QFETCH(QString, file);
+    QCOMPARE(CPrintChoiceDlg::AdviceFileOf(type), file);
+    MakeQuiz(type, {"1+1"});
+    OpenDialog();
+    Tick("printAdvice");
+    m_prompt.QueuePrinter(Pdf("advice.pdf"));
+    ClickPrint();
+    QVERIFY2(m_prompt.m_messages.isEmpty(), qPrintable(m_prompt.m_messages.join(", ")));
+    QVERIFY(!m_pDialog->isVisible());
+    QCOMPARE(CPdfText::Title(Pdf("advice.pdf")), QStringLiteral("Advice"));
+    QVERIFY(CPdfText::PageCount(Pdf("advice.pdf")) >= 1);
+    QVERIFY(CPdfText::Text(Pdf("advice.pdf")).simplified().size() > 200);
+}
+
+void TestPrintJobs::adviceOfANewQuizFollowsTheFormatPage()
+{
+    MakeQuiz(QUIZ_MATH, {});
+    OpenDialog();
+    Tick("printAdvice");
+    m_prompt.QueuePrinter(Pdf("math.pdf"));
+    ClickPrint();
+    const QString mathAdvice = CPdfText::Text(Pdf("math.pdf"));
+    QVERIFY(!mathAdvice.isEmpty());
+
+    init();
+    MakeQuiz(QUIZ_NEW, {});
+    m_pDoc->m_nAdviceType = QUIZ_MATH; // the kind last looked at on the format page
+    OpenDialog();
+    Tick("printAdvice");
+    m_prompt.QueuePrinter(Pdf("new.pdf"));
+    ClickPrint();
+    QCOMPARE(CPdfText::Title(Pdf("new.pdf")), QStringLiteral("Advice"));
+    QCOMPARE(CPdfText::Text(Pdf("new.pdf")), mathAdvice);
+}
+
+void TestPrintJobs::adviceAfterTheQuizAsksNoMore()
+{
+    MakeQuiz(QUIZ_TRUE_FALSE, {"One"});
+    OpenDialog();
+    Tick("printQuiz");
+    Tick("printAdvice");
+    m_prompt.QueuePrinter(Pdf("both.pdf"));
+    ClickPrint();
+    QCOMPARE(m_prompt.m_dialogs, QStringList{"printer"});
+    QCOMPARE(CPdfText::Title(Pdf("both.pdf")), QStringLiteral("Tutorama Report"));
+    QCOMPARE(CPdfText::Title(Pdf("both-2.pdf")), QStringLiteral("Advice"));
+}
+
+void TestPrintJobs::missingAdviceFileLetsTheRestPrint()
+{
+    MakeQuiz(QUIZ_TRUE_FALSE, {"One", "Two"});
+    CompleteRun(2);
+    OpenDialog(m_pDir->filePath(QStringLiteral("no advice here/")));
+    Tick("printAdvice");
+    Tick("printScore");
+    m_prompt.QueuePrinter(Pdf("score.pdf"));
+    ClickPrint();
+    QCOMPARE(m_prompt.m_messages, QStringList{"Unable to find advice file for printing"});
+    // The advice never asked for a printer, so the score does.
+    QCOMPARE(m_prompt.m_dialogs, QStringList{"printer"});
+    QCOMPARE(CPdfText::Title(Pdf("score.pdf")), QStringLiteral("Tutorama Score"));
+    QVERIFY(!m_pDialog->isVisible());
+}
+
+void TestPrintJobs::cancelledAdvicePrinterStopsTheRest()
+{
+    MakeQuiz(QUIZ_TRUE_FALSE, {"One", "Two"});
+    CompleteRun(2);
+    OpenDialog();
+    Tick("printAdvice");
+    Tick("printScore");
+    m_prompt.QueuePrinter(QString());
+    ClickPrint();
+    QCOMPARE(m_prompt.m_messages, QStringList{"Unable to print advice file"});
+    QCOMPARE(m_prompt.m_dialogs, QStringList{"printer"});
+    QVERIFY(QDir(m_pDir->path()).entryList({"*.pdf"}).isEmpty());
     QVERIFY(m_pDialog->isVisible());
 }
 

@@ -58,11 +58,11 @@ private slots:
         QFETCH(QList<int>, positions);
         const auto& row = CQuizSheet::RowOf(page);
         for (int column = 0; column < CQuizSheet::COL_COUNT; ++column) {
-            const auto& spec = row[static_cast<size_t>(column)];
-            QCOMPARE(spec.m_caption ? QString::fromLatin1(spec.m_caption) : QString(),
+            const auto& entry = row[static_cast<size_t>(column)];
+            QCOMPARE(entry.m_caption ? QString::fromLatin1(entry.m_caption) : QString(),
                      captions[column]);
-            if (spec.m_caption)
-                QCOMPARE(spec.m_slot, positions[column]);
+            if (entry.m_caption)
+                QCOMPARE(entry.m_slot, positions[column]);
         }
     }
 

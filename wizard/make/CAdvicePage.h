@@ -16,7 +16,7 @@ public:
         int m_nQuizType;
         int m_nHeaderId;
         int m_nSideId;
-        int m_nLeftTextId;  // 0: the page shows a static text of its own instead
+        int m_nLeftTextId; // 0: the page shows a static text of its own instead
         int m_nRightTextId;
     };
 

@@ -15,7 +15,7 @@ namespace {
 const QPoint kBannerAt(0, 0);
 const QRect kKindPictureRect(24, 72, 160, 140);
 const QRect kHelpRect(20, 222, 210, 230);
-constexpr int kModifyAfterLeaving = -1;  // a non-zero mode: the page comes back modifying
+constexpr int kModifyAfterLeaving = -1; // a non-zero mode: the page comes back modifying
 } // namespace
 
 CEditPage::CEditPage(CWizardContext& context, int quizType, const Looks& looks, QWidget* parent)
@@ -117,7 +117,7 @@ void CEditPage::Store()
         if (!IsComplete()) {
             m_pDoc->RemoveQuestion(index);
         } else if (CQuestion* question = m_pDoc->Question(index)) {
-            *question = CQuestion();  // a changed question starts with no answers
+            *question = CQuestion(); // a changed question starts with no answers
             FillQuestion(*question);
         }
     } else {
@@ -150,7 +150,7 @@ void CEditPage::StoreAndNew()
 {
     if (!IsComplete()) {
         if (!RefuseIncomplete())
-            Activate();  // drops the edits: a stored question is shown again
+            Activate(); // drops the edits: a stored question is shown again
         return;
     }
     Store();

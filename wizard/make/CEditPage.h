@@ -27,10 +27,10 @@ public:
     ~CEditPage() override;
 
     void OnSetActive() override;
-    int OnWizardNext() override;  // "New ?" / "New Word"
+    int OnWizardNext() override; // "New ?" / "New Word"
     int OnWizardBack() override;
     bool OnQueryCancel() override;
-    void OnCommand(int id) override;  // the sheet's Finish and Advice
+    void OnCommand(int id) override; // the sheet's Finish and Advice
 
     // The text of the sheet's title while a question is edited.
     QString QuestionTitle(int number, int count) const;

@@ -42,7 +42,8 @@ const std::array<QRect, PIECE_COUNT> kPieceRects{kTopRect, kBottomRect, kRightRe
 
 CFlashCardEditPage::CFlashCardEditPage(CWizardContext& context, QWidget* parent)
     : CEditPage(context, QUIZ_FLASH_CARD,
-                {IDB_FLASH_CARD_EDIT_BANNER, IDB_FLASH_CARD_SIDE, IDS_FLASH_CARD_EDIT_HELP}, parent),
+                {IDB_FLASH_CARD_EDIT_BANNER, IDB_FLASH_CARD_SIDE, IDS_FLASH_CARD_EDIT_HELP},
+                parent),
       m_pCard(new CRuledEdit(this)), m_pFlip(new QPushButton(tr("Flip Card"), this)),
       m_pPaste(new QPushButton(tr("Paste"), this))
 {
@@ -74,7 +75,8 @@ CFlashCardEditPage::~CFlashCardEditPage() = default;
 void CFlashCardEditPage::LoadOwnPictures()
 {
     for (int piece = 0; piece < PIECE_COUNT; ++piece) {
-        LoadPicture(m_frontPieces[static_cast<size_t>(piece)], kFrontIds[static_cast<size_t>(piece)]);
+        LoadPicture(m_frontPieces[static_cast<size_t>(piece)],
+                    kFrontIds[static_cast<size_t>(piece)]);
         LoadPicture(m_backPieces[static_cast<size_t>(piece)], kBackIds[static_cast<size_t>(piece)]);
     }
 }

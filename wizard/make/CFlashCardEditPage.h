@@ -49,7 +49,7 @@ private:
     QString m_strFront;
     QString m_strBack;
     int m_nSide = SIDE_FRONT;
-    bool m_bShowing = false;  // the page itself is changing the box
+    bool m_bShowing = false; // the page itself is changing the box
     // Front and back look of each piece: top, bottom, right, left.
     std::array<std::unique_ptr<CDib>, 4> m_frontPieces;
     std::array<std::unique_ptr<CDib>, 4> m_backPieces;

@@ -22,11 +22,13 @@
 namespace {
 using namespace PictureLayout;
 
-const QRect kInstructionRect(250, 72, 446, 44);
-const QRect kProblemRect(250, 120, kCalculatorWidth, 34);
-const QPoint kCalculatorAt(250, 162);
-const QRect kClearRect(520, 162, 150, 34);
-const QRect kPasteRect(520, 206, 150, 34);
+constexpr int kRightLeft = 268; // clear of the help text's longest line
+constexpr int kRightEdge = 696;
+const QRect kInstructionRect(kRightLeft, 72, kRightEdge - kRightLeft, 44);
+const QRect kProblemRect(kRightLeft, 120, kCalculatorWidth, 34);
+const QPoint kCalculatorAt(kRightLeft, 162);
+const QRect kClearRect(kRightLeft + kCalculatorWidth + 24, 162, 150, 34);
+const QRect kPasteRect(kClearRect.left(), 206, 150, 34);
 constexpr int kKeyFontPixels = 20;
 constexpr int kProblemFontPixels = 18;
 
@@ -122,7 +124,7 @@ void CMathEditPage::PressKey(const QString& appended)
 void CMathEditPage::ClearProblem()
 {
     m_pProblem->clear();
-    ApplyButtonRule();  // also when the box was empty already
+    ApplyButtonRule(); // also when the box was empty already
     m_pProblem->setFocus();
 }
 

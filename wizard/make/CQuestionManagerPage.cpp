@@ -21,7 +21,7 @@ const QPoint kHeaderAt(0, 0);
 const QRect kSideRect(24, 76, 160, 140);
 const QRect kHelpRect(24, 228, 168, 220);
 const QRect kGroupRect(212, 72, 484, 296);
-const QRect kListRect(12, 28, 460, 256);  // inside the group box
+const QRect kListRect(12, 28, 460, 256); // inside the group box
 constexpr int kButtonTop = 384;
 constexpr int kButtonWidth = 152;
 constexpr int kButtonHeight = 34;
@@ -69,8 +69,8 @@ constexpr std::array<KindLooks, 4> kLooks{{
 
 QRect ButtonRect(int column)
 {
-    return QRect(kGroupRect.left() + column * (kButtonWidth + kButtonGap), kButtonTop,
-                 kButtonWidth, kButtonHeight);
+    return QRect(kGroupRect.left() + column * (kButtonWidth + kButtonGap), kButtonTop, kButtonWidth,
+                 kButtonHeight);
 }
 } // namespace
 
@@ -99,8 +99,12 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     m_pHelp = AddLabel(QString(), kHelpRect, false);
     m_pHelp->setObjectName(QStringLiteral("managerHelp"));
 
-    connect(m_pList, &QListWidget::currentRowChanged, this,
-            [this] { EnableSelectionButtons(true); });
+    // Only the user's own moves in the list count, not the list settling after a refill.
+    connect(m_pList, &QListWidget::currentRowChanged, this, [this] {
+        if (m_pList->hasFocus())
+            EnableSelectionButtons(true);
+    });
+    connect(m_pList, &QListWidget::itemPressed, this, [this] { EnableSelectionButtons(true); });
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { ModifyQuestion(); });
     connect(m_pAdd, &QPushButton::clicked, this, &CQuestionManagerPage::AddQuestion);
     connect(m_pModify, &QPushButton::clicked, this, &CQuestionManagerPage::ModifyQuestion);
@@ -158,8 +162,9 @@ void CQuestionManagerPage::OnSetActive()
 {
     m_pDoc->m_nReturnPage = PAGE_QUESTION_MANAGER;
     m_pDoc->m_nAdviceType = m_pDoc->m_nQuizType;
-    EnableSelectionButtons(false);
+    // Focus first: a disabled Delete that held it would pass it on to the list.
     m_pAdd->setFocus();
+    EnableSelectionButtons(false);
     m_pList->setVisible(m_pDoc->m_nQuestionCount != 0);
     ApplyFonts();
     m_pGroup->setFont(m_context.m_fontBold);
@@ -221,7 +226,8 @@ void CQuestionManagerPage::ModifyQuestion()
 void CQuestionManagerPage::DeleteQuestion()
 {
     const int row = m_pList->currentRow();
-    const bool selected = row >= 0 && m_pList->currentItem() && m_pList->currentItem()->isSelected();
+    const bool selected =
+        row >= 0 && m_pList->currentItem() && m_pList->currentItem()->isSelected();
     CPrompt* prompt = m_pDoc->Prompt();
     if (selected && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
         m_pDoc->RemoveQuestion(row);

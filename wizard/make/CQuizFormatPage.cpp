@@ -67,9 +67,10 @@ CQuizFormatPage::CQuizFormatPage(CWizardContext& context, QWidget* parent)
         const Kind& kind = kKinds[row];
         auto* radio = new QRadioButton(tr(kind.m_caption), this);
         radio->setObjectName(QStringLiteral("formatRadio%1").arg(kind.m_nCode));
-        radio->setGeometry(kRadioLeft, kRadioTop + static_cast<int>(row) * kRadioPitch,
-                           kRadioWidth, kRadioHeight);
+        radio->setGeometry(kRadioLeft, kRadioTop + static_cast<int>(row) * kRadioPitch, kRadioWidth,
+                           kRadioHeight);
         radio->setFont(m_context.m_fontNormal);
+        radio->resize(radio->sizeHint().width(), kRadioHeight); // clicks land on its text
         group->addButton(radio, kind.m_nCode);
         m_radios[static_cast<size_t>(kind.m_nCode - 1)] = radio;
         connect(radio, &QRadioButton::clicked, this, [this, code = kind.m_nCode] { Select(code); });

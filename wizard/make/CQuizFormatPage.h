@@ -35,7 +35,7 @@ private:
     bool StoreKind();
     QRadioButton* RadioOf(int kind) const;
 
-    std::array<QRadioButton*, 4> m_radios{};  // by kind - 1
+    std::array<QRadioButton*, 4> m_radios{}; // by kind - 1
     QLabel* m_pDescription;
     int m_nSelected = QUIZ_TRUE_FALSE;
     std::unique_ptr<CDib> m_pHeader;

@@ -57,7 +57,7 @@ void CSpellingEditPage::OnWordChanged(const QString& word)
     const QString lower = word.toLower();
     if (lower != word) {
         const int cursor = m_pWord->cursorPosition();
-        m_pWord->setText(lower);  // comes back here once with the lower-case word
+        m_pWord->setText(lower); // comes back here once with the lower-case word
         m_pWord->setCursorPosition(cursor);
         return;
     }

@@ -45,6 +45,10 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     m_pFalse->setObjectName(QStringLiteral("falseRadio"));
     m_pTrue->setGeometry(kTrueRect);
     m_pFalse->setGeometry(kFalseRect);
+    for (QRadioButton* radio : {m_pTrue, m_pFalse}) {
+        radio->setFont(m_context.m_fontBold);
+        radio->resize(radio->sizeHint().width(), radio->height()); // clicks land on its text
+    }
     m_pPaste->setObjectName(QStringLiteral("pasteButton"));
     m_pPaste->setGeometry(kPasteRect);
     m_pPaste->setAccessibleDescription(tr("Puts the text you copied into the statement box."));

@@ -1,0 +1,254 @@
+#include "CRandomPupil.h"
+
+#include "CQuizSheet.h"
+#include "CSheetHarness.h"
+#include "SheetMessages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include <array>
+
+namespace {
+
+constexpr int DIALOG_POLL_MS = 2;
+// A real dialog still open after this many random actions is closed.
+constexpr int MAX_ACTIONS_PER_DIALOG = 12;
+constexpr int MAX_TEXT_LENGTH = 14;
+// Chances out of 100.
+constexpr int CHANCE_PRINT_TO_PDF = 3;
+constexpr int CHANCE_YES = 35;
+constexpr int CHANCE_CANCEL_FILE = 25;
+constexpr int CHANCE_KEEP_CLOSE = 15;
+
+// What a pupil types: letters, digits, the keypad's operators, blanks,
+// accents and characters the quiz file must keep in its wide form.
+const QString TYPED_CHARACTERS =
+    QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ0123456789012345+-*/..  ,'?!\u00e9\u00fc"
+                   "\u20ac\u03b1\u4e2d");
+
+constexpr std::array KEYS = {Qt::Key_Return,  Qt::Key_Enter,     Qt::Key_Escape, Qt::Key_Tab,
+                             Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+                             Qt::Key_Right,   Qt::Key_Up,        Qt::Key_Down,   Qt::Key_Home,
+                             Qt::Key_End,     Qt::Key_Space,     Qt::Key_A,      Qt::Key_1};
+
+bool IsUsable(const QWidget* widget)
+{
+    return widget->isVisible() && widget->isEnabled();
+}
+
+template <typename T> QList<T*> Usable(QWidget* parent)
+{
+    QList<T*> usable;
+    for (T* widget : parent->findChildren<T*>()) {
+        if (IsUsable(widget))
+            usable.append(widget);
+    }
+    return usable;
+}
+
+} // namespace
+
+CRandomPupil::CRandomPupil(quint32 seed, QStringList openFiles, QStringList saveFiles,
+                           QString printerFile)
+    : m_random(seed), m_dialogRandom(seed ^ 0x9e3779b9u), m_openFiles(std::move(openFiles)),
+      m_saveFiles(std::move(saveFiles)), m_strPrinterFile(std::move(printerFile))
+{
+    m_dialogTimer.setInterval(DIALOG_POLL_MS);
+    QObject::connect(&m_dialogTimer, &QTimer::timeout, [this] { AnswerOpenDialog(); });
+}
+
+CRandomPupil::~CRandomPupil() = default;
+
+void CRandomPupil::Attach(CSheetHarness* harness)
+{
+    m_pHarness = harness;
+    m_dialogTimer.start();
+}
+
+void CRandomPupil::Detach()
+{
+    m_dialogTimer.stop();
+    m_pHarness = nullptr;
+}
+
+QWidget* CRandomPupil::Target() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : m_pHarness->Sheet();
+}
+
+void CRandomPupil::QueueScriptedAnswers()
+{
+    CScriptedPrompt& prompt = m_pHarness->m_prompt;
+    prompt.Clear();
+    constexpr int ANSWERS_EACH = 3;
+    for (int i = 0; i < ANSWERS_EACH; ++i) {
+        prompt.QueueYesNo(Below(100) < CHANCE_YES);
+        const QStringList& files = Below(2) == 0 ? m_openFiles : m_saveFiles;
+        prompt.QueueFile(Below(100) < CHANCE_CANCEL_FILE ? QString()
+                                                         : files.at(Below(int(files.size()))));
+    }
+    prompt.QueuePrinter(Below(100) < CHANCE_PRINT_TO_PDF ? m_strPrinterFile : QString());
+}
+
+QString CRandomPupil::Step()
+{
+    QueueScriptedAnswers();
+    const int roll = Below(100);
+    QString done;
+    if (roll < 30)
+        done = ClickSomething(false);
+    else if (roll < 45)
+        done = ClickSomething(true);
+    else if (roll < 65)
+        done = TypeSomething();
+    else if (roll < 85)
+        done = PressKey(Target());
+    else
+        done = PickListLine();
+    m_nScriptedAnswers +=
+        int(m_pHarness->m_prompt.m_questions.size() + m_pHarness->m_prompt.m_dialogs.size());
+    return done;
+}
+
+QString CRandomPupil::ClickSomething(bool preferSheetRow)
+{
+    QList<QAbstractButton*> buttons;
+    if (preferSheetRow) {
+        for (const int id : {ID_WIZNEXT, ID_WIZBACK, ID_WIZFINISH, ID_SHEET_FINISH, ID_SHEET_ADVICE,
+                             ID_SHEET_PRINT, IDCANCEL}) {
+            QAbstractButton* button = m_pHarness->Button(id);
+            if (button && IsUsable(button))
+                buttons.append(button);
+        }
+    } else {
+        buttons = Usable<QAbstractButton>(m_pHarness->Sheet());
+    }
+    if (buttons.isEmpty())
+        return QStringLiteral("no button to click");
+    QAbstractButton* button = buttons.at(Below(int(buttons.size())));
+    // Close ends the program without a question on the first pages; a pupil
+    // who pressed it every few clicks would never get anywhere.
+    if (button == m_pHarness->Button(IDCANCEL) && Below(100) >= CHANCE_KEEP_CLOSE)
+        button = buttons.at(Below(int(buttons.size())));
+    const QString what =
+        QStringLiteral("click \"%1\" (%2)").arg(button->text(), button->objectName());
+    ++m_nClicks;
+    QTest::mouseClick(button, Qt::LeftButton);
+    CSheetHarness::Settle();
+    return what;
+}
+
+QString CRandomPupil::RandomText()
+{
+    QString text;
+    const int length = 1 + Below(MAX_TEXT_LENGTH);
+    for (int i = 0; i < length; ++i)
+        text += TYPED_CHARACTERS.at(Below(int(TYPED_CHARACTERS.size())));
+    return text;
+}
+
+QString CRandomPupil::TypeSomething()
+{
+    QList<QWidget*> boxes;
+    for (QWidget* widget : Usable<QWidget>(m_pHarness->Sheet())) {
+        if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget) ||
+            qobject_cast<QTextEdit*>(widget))
+            boxes.append(widget);
+    }
+    if (boxes.isEmpty())
+        return PressKey(Target());
+    QWidget* box = boxes.at(Below(int(boxes.size())));
+    const QString text = RandomText();
+    ++m_nTexts;
+    QTest::mouseClick(box, Qt::LeftButton);
+    for (const QChar c : text) {
+        // keyClicks takes Latin-1 only; other characters come as text of an unknown key.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(box, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    CSheetHarness::Settle();
+    return QStringLiteral("type \"%1\" into %2").arg(text, box->objectName());
+}
+
+QString CRandomPupil::PressKey(QWidget* target)
+{
+    const Qt::Key key = KEYS.at(size_t(Below(int(KEYS.size()))));
+    ++m_nKeys;
+    QTest::keyClick(target, key);
+    CSheetHarness::Settle();
+    return QStringLiteral("key %1 on %2").arg(int(key), 0, 16).arg(target->objectName());
+}
+
+QString CRandomPupil::PickListLine()
+{
+    const QList<QListWidget*> lists = Usable<QListWidget>(m_pHarness->Sheet());
+    if (lists.isEmpty() || lists.first()->count() == 0)
+        return ClickSomething(false);
+    QListWidget* list = lists.first();
+    const int row = Below(list->count());
+    QListWidgetItem* item = list->item(row);
+    list->scrollToItem(item);
+    const QRect where = list->visualItemRect(item);
+    ++m_nListPicks;
+    const bool twice = Below(4) == 0;
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where.center());
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where.center());
+    CSheetHarness::Settle();
+    return QStringLiteral("%1 list line %2").arg(twice ? "double-click" : "click").arg(row);
+}
+
+void CRandomPupil::AnswerOpenDialog()
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || !m_pHarness || dialog == m_pHarness->Sheet())
+        return;
+    if (dialog != m_pLastDialog) {
+        m_pLastDialog = dialog;
+        m_nActionsOnDialog = 0;
+    }
+    // Acting later, from the event loop, so that a dialog this one opens
+    // runs its own loop while the timer keeps answering.
+    QPointer<QWidget> target(dialog);
+    QMetaObject::invokeMethod(
+        dialog,
+        [this, target] {
+            if (target && target == QApplication::activeModalWidget())
+                ActOnDialog(target);
+        },
+        Qt::QueuedConnection);
+}
+
+void CRandomPupil::ActOnDialog(QWidget* dialog)
+{
+    ++m_nDialogActions;
+    if (++m_nActionsOnDialog > MAX_ACTIONS_PER_DIALOG) {
+        if (auto* box = qobject_cast<QDialog*>(dialog))
+            box->reject();
+        return;
+    }
+    const int roll = m_dialogRandom.bounded(10);
+    if (roll < 2) {
+        QTest::keyClick(dialog, roll == 0 ? Qt::Key_Return : Qt::Key_Escape);
+        return;
+    }
+    const QList<QAbstractButton*> buttons = Usable<QAbstractButton>(dialog);
+    if (buttons.isEmpty()) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        return;
+    }
+    QAbstractButton* button = buttons.at(int(m_dialogRandom.bounded(quint32(buttons.size()))));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
