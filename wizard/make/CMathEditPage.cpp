@@ -23,6 +23,7 @@ namespace {
 using namespace PictureLayout;
 
 constexpr int kRightLeft = 268; // clear of the help text's longest line
+constexpr int kRightEdge = 696;
 const QRect kInstructionRect(kRightLeft, 72, kRightEdge - kRightLeft, 44);
 const QRect kProblemRect(kRightLeft, 120, kCalculatorWidth, 34);
 const QPoint kCalculatorAt(kRightLeft, 162);
