@@ -202,11 +202,15 @@ QString CRandomPupil::TypeSomething()
     }
     if (boxes.isEmpty())
         return PressKey(Target());
-    QWidget* box = boxes.at(Below(int(boxes.size())));
+    QPointer<QWidget> box = boxes.at(Below(int(boxes.size())));
     const QString text = RandomText();
+    const QString what = QStringLiteral("type \"%1\" into %2").arg(text, box->objectName());
     ++m_nTexts;
     QTest::mouseClick(box, Qt::LeftButton);
     for (const QChar c : text) {
+        // A typed key may take the box away (Enter on a page that moves on).
+        if (!box)
+            break;
         // keyClicks takes Latin-1 only; other characters come as text of an unknown key.
         if (c.unicode() < 0x80)
             QTest::keyClick(box, c.toLatin1());
@@ -214,16 +218,19 @@ QString CRandomPupil::TypeSomething()
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     CSheetHarness::Settle();
-    return QStringLiteral("type \"%1\" into %2").arg(text, box->objectName());
+    return what;
 }
 
 QString CRandomPupil::PressKey(QWidget* target)
 {
     const Qt::Key key = KEYS.at(size_t(Below(int(KEYS.size()))));
+    // The key may close the window the widget is in.
+    const QString what =
+        QStringLiteral("key %1 on %2").arg(int(key), 0, 16).arg(target->objectName());
     ++m_nKeys;
     QTest::keyClick(target, key);
     CSheetHarness::Settle();
-    return QStringLiteral("key %1 on %2").arg(int(key), 0, 16).arg(target->objectName());
+    return what;
 }
 
 QString CRandomPupil::PickListLine()
