@@ -26,14 +26,14 @@ QFont CCellEdit::CellFont()
     QFont font(QStringLiteral("Courier"), kCellFontPoints);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Letters of a proportional font cannot all fit equal cells.
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(kCellFontPoints);
+    }
     font.setKerning(false);
-    if (QFontInfo(font).fixedPitch())
-        return font;
-    // Letters of a proportional font cannot all fit equal cells.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(kCellFontPoints);
-    fixed.setKerning(false);
-    return fixed;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kLetterGap);
+    return font;
 }
 
 qreal CCellEdit::CellWidth() const
@@ -61,6 +61,14 @@ int CCellEdit::TextOrigin() const
     return CaretX() - qRound(QFontMetricsF(font()).horizontalAdvance(before));
 }
 
+qreal CCellEdit::LetterGap() const
+{
+    QFont plain = font();
+    plain.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const QString run(kMeasuredLetters, QLatin1Char('m'));
+    return CellWidth() - QFontMetricsF(plain).horizontalAdvance(run) / kMeasuredLetters;
+}
+
 QList<int> CCellEdit::LinePositions(int clientRight, qreal cellWidth, qreal origin, int clientLeft)
 {
     QList<int> lines;
@@ -85,7 +93,10 @@ QRect CCellEdit::TextArea() const
 QList<int> CCellEdit::CellLines() const
 {
     const QRect area = TextArea();
-    return LinePositions(area.right() + 1, CellWidth(), TextOrigin(), area.left());
+    // A letter's gap follows it: the cell of the first letter starts half a gap
+    // before the text does.
+    const qreal firstCell = TextOrigin() - LetterGap() / 2;
+    return LinePositions(area.right() + 1, CellWidth(), firstCell, area.left());
 }
 
 void CCellEdit::paintEvent(QPaintEvent* event)

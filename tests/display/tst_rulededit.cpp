@@ -8,6 +8,9 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
@@ -238,8 +241,9 @@ void TestRuledEdit::cellLinesMeetTheLetters_data()
         << QStringLiteral("supercalifragilisticexpialidocious") << 0;
 }
 
-// Every boundary between two letters, where the caret stands before a letter,
-// is a cell line, and the lines go on at the same pitch past the last letter.
+// Each letter, from where the caret stands before it to the end of its own
+// width, lies inside one cell: no line crosses it and the lines on either
+// side are one cell apart. The lines go on at the same pitch past the last letter.
 void TestRuledEdit::cellLinesMeetTheLetters()
 {
     QFETCH(QString, word);
@@ -247,24 +251,32 @@ void TestRuledEdit::cellLinesMeetTheLetters()
     m_pCells->setText(word);
     m_pCells->setCursorPosition(word.size());
     m_pCells->setCursorPosition(cursor);
-    const QRect inside = m_pCells->rect().adjusted(3, 0, -3, 0);
     const QList<int> lines = m_pCells->CellLines();
     QVERIFY(lines.size() >= 10);
+    const qreal width = m_pCells->CellWidth();
+    const qreal letterWidth = width - m_pCells->LetterGap();
+    QVERIFY(letterWidth > 5 && m_pCells->LetterGap() >= 2);
+    const QRect inside = m_pCells->rect().adjusted(3, 0, -3 - qCeil(width), 0);
     int checked = 0;
-    for (int i = 1; i <= word.size(); ++i) {
+    for (int i = 0; i < word.size(); ++i) {
         // Stepping the caret through the visible letters does not scroll them.
         m_pCells->setCursorPosition(i);
         const QRect caret = m_pCells->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const int x = caret.left() + caret.width() / 2;
         QCOMPARE(m_pCells->CellLines(), lines);
-        if (!inside.contains(x, inside.center().y()))
+        const int left = caret.left() + caret.width() / 2;
+        const int right = left + qCeil(letterWidth);
+        if (left < inside.left() || left > inside.right())
             continue;
-        QVERIFY2(lines.contains(x),
-                 qPrintable(QStringLiteral("letter %1 ends at %2").arg(i).arg(x)));
+        const QString where = QStringLiteral("letter %1 at %2-%3").arg(i).arg(left).arg(right);
+        const auto after =
+            std::find_if(lines.begin(), lines.end(), [&](int x) { return x > left; });
+        QVERIFY2(after != lines.end() && *after > right, qPrintable(where));
+        const int before = after == lines.begin() ? 0 : *(after - 1);
+        QVERIFY2(qAbs(*after - before - width) < 1.0 || after == lines.begin(), qPrintable(where));
+        QVERIFY2(before < left, qPrintable(where));
         ++checked;
     }
     QVERIFY(checked >= qMin<int>(word.size(), 10));
-    const double width = m_pCells->CellWidth();
     for (int k = 1; k < lines.size(); ++k)
         QVERIFY(qAbs(lines[k] - lines[k - 1] - width) < 1.0);
 }
