@@ -91,6 +91,10 @@
         <source>Tutorama Feedback</source>
         <translation>Tutorama – Rückmeldung</translation>
     </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Rückmeldung</translation>
+    </message>
 </context>
 <context>
     <name>CFeedbackDlg</name>
@@ -345,6 +349,10 @@
         <source>After you answer this problem, you will have %1 problems left.</source>
         <translation>Nach dieser Aufgabe bleiben dir noch %1 Aufgaben.</translation>
     </message>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
 </context>
 <context>
     <name>CNameQuizPage</name>
@@ -367,6 +375,57 @@
     <message>
         <source>Use a name that will help you remember what the quiz is about. For example, if you create a mathematics quiz based on your mathematics problems for the week of March 24 you could name the file &quot;Mathematics March 24.&quot;</source>
         <translation>Nimm einen Namen, an dem du erkennst, worum es in dem Quiz geht. Wenn du zum Beispiel ein Mathematik-Quiz mit deinen Rechenaufgaben für die Woche vom 24. März erstellst, könntest du die Datei „Mathematik 24. März“ nennen.</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintChoiceDlg</name>
+    <message>
+        <source>Tutorama Print Dialog</source>
+        <translation>Tutorama – Drucken</translation>
+    </message>
+    <message>
+        <source>What do you want to print?</source>
+        <translation>Was möchtest du drucken?</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Questions and Answers</source>
+        <translation>Fragen und Antworten</translation>
+    </message>
+    <message>
+        <source>Questions only (Fronts of Flash cards)</source>
+        <translation>Nur Fragen (Vorderseiten der Lernkarten)</translation>
+    </message>
+    <message>
+        <source>Answers only (Backs of Flash Cards)</source>
+        <translation>Nur Antworten (Rückseiten der Lernkarten)</translation>
+    </message>
+    <message>
+        <source>Just This Question and Answer</source>
+        <translation>Nur diese Frage mit Antwort</translation>
+    </message>
+    <message>
+        <source>Advice</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Quiz Score</source>
+        <translation>Quiz-Ergebnis</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Unable to print. Please check the printer and try again.</source>
+        <translation>Drucken ist nicht möglich. Bitte prüfe den Drucker und versuche es noch einmal.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +609,37 @@
     <message>
         <source>Quiz Files (*.qiz)</source>
         <translation>Quiz-Dateien (*.qiz)</translation>
+    </message>
+</context>
+<context>
+    <name>CQuizPrinter</name>
+    <message>
+        <source>Tutorama Question</source>
+        <translation>Tutorama – Frage</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Tutorama Report</source>
+        <translation>Tutorama-Bericht</translation>
+    </message>
+    <message>
+        <source>Tutorama Score</source>
+        <translation>Tutorama-Ergebnis</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Dein Ergebnis</translation>
     </message>
 </context>
 <context>

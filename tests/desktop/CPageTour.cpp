@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -30,25 +31,31 @@ struct PendingDialog
     bool finished = false;
 };
 
-// Inside the feedback dialog's own event loop: show it to the visitor, then press its Next.
+// Inside a modal dialog's own event loop: show it to the visitor, then let it be left.
 void VisitWhenShown(const std::shared_ptr<PendingDialog>& pending, const CPageTour::Visitor& visit,
-                    const QString& where, int polls)
+                    const QString& where, void (*leave)(QDialog*), int polls)
 {
-    QTimer::singleShot(kPollMilliseconds, [pending, visit, where, polls] {
+    QTimer::singleShot(kPollMilliseconds, [pending, visit, where, leave, polls] {
         if (pending->finished)
             return;
-        auto* dialog = qobject_cast<CFeedbackBase*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) {
             if (polls < kMaxPolls)
-                VisitWhenShown(pending, visit, where, polls + 1);
+                VisitWhenShown(pending, visit, where, leave, polls + 1);
             return;
         }
         pending->finished = true;
         visit(where, dialog);
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("nextButton")),
-                          Qt::LeftButton);
+        leave(dialog);
     });
 }
+
+void PressNext(QDialog* dialog)
+{
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("nextButton")),
+                      Qt::LeftButton);
+}
+
 } // namespace
 
 QList<CPageTour::Kind> CPageTour::Kinds()
@@ -116,6 +123,7 @@ void CPageTour::MakingPages(const Visitor& visit, const Kind& kind, const QStrin
     m_harness.PressPicture(IDB_EXISTING_QUIZ_BUTTON);
     QCOMPARE(m_harness.Index(), int(PAGE_QUESTION_MANAGER));
     Stop(visit, kind.m_strName + QStringLiteral(" manager"));
+    PrintDialog(visit, kind.m_strName + QStringLiteral(" print dialog"));
     m_harness.Click(ID_SHEET_ADVICE);
     QCOMPARE(m_harness.Index(), AdvicePage(kind.m_nType));
     Stop(visit, kind.m_strName + QStringLiteral(" advice"));
@@ -159,7 +167,18 @@ void CPageTour::TakingPages(const Visitor& visit, const Kind& kind, const QStrin
 void CPageTour::NextWithFeedback(const Visitor& visit, const QString& where)
 {
     auto pending = std::make_shared<PendingDialog>();
-    VisitWhenShown(pending, visit, where, 0);
+    VisitWhenShown(pending, visit, where, PressNext, 0);
     m_harness.Click(ID_WIZNEXT);
     pending->finished = true;
+}
+
+void CPageTour::PrintDialog(const Visitor& visit, const QString& where)
+{
+    // The print choice opens window-modal and returns at once.
+    m_harness.Click(ID_SHEET_PRINT);
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY2(dialog && dialog->isVisible(), "Print opened no dialog");
+    visit(where, dialog);
+    dialog->reject();
+    CSheetHarness::Settle();
 }

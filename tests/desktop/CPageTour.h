@@ -44,6 +44,7 @@ private:
     void MakingPages(const Visitor& visit, const Kind& kind, const QString& path);
     void TakingPages(const Visitor& visit, const Kind& kind, const QString& path);
     void NextWithFeedback(const Visitor& visit, const QString& where);
+    void PrintDialog(const Visitor& visit, const QString& where);
 
     CSheetHarness& m_harness;
     QList<int> m_pagesSeen;

@@ -1,7 +1,7 @@
 // Pictures of every page for the help, taken from the real pages on the offscreen platform:
-//   TUTORAMA_HELP_SHOTS=resources/help TUTORAMA_HELP_LANG=de QT_QPA_PLATFORM=offscreen \
-//       build/tests/desktop/tutorama_helpshots
-// writes page-NN.png (page-NN_de.png in German) and feedback.png for each page shown.
+//   TUTORAMA_HELP_SHOTS=resources/help TUTORAMA_HELP_LANG=de QT_QPA_PLATFORM=offscreen
+//   build/tests/desktop/tutorama_helpshots
+// writes page-NN.png (page-NN_de.png in German), feedback.png and print.png.
 #include "CPageTour.h"
 #include "CSheetHarness.h"
 #include "CTranslations.h"
@@ -42,10 +42,11 @@ private slots:
         CPageTour tour(harness);
         QSet<QString> taken;
         tour.Run([&](const QString& where, QWidget* shown) {
-            const bool feedback = where.endsWith(QStringLiteral("feedback"));
-            const QString name =
-                feedback ? QStringLiteral("feedback")
-                         : QStringLiteral("page-%1").arg(harness.Index(), 2, 10, QLatin1Char('0'));
+            QString name = QStringLiteral("page-%1").arg(harness.Index(), 2, 10, QLatin1Char('0'));
+            if (where.endsWith(QStringLiteral("feedback")))
+                name = QStringLiteral("feedback");
+            else if (where.endsWith(QStringLiteral("print dialog")))
+                name = QStringLiteral("print");
             if (taken.contains(name))
                 return;
             taken.insert(name);

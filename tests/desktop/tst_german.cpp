@@ -135,8 +135,10 @@ private slots:
         CPageTour tour(harness);
         QStringList english;
         QSet<QString> reported;
+        int checked = 0;
         tour.Run([&](const QString& where, QWidget* shown) {
             for (const QString& text : ShownTexts(shown)) {
+                checked += text.isEmpty() ? 0 : 1;
                 if (IsEnglish(m_english, text) && !reported.contains(text)) {
                     reported.insert(text);
                     english.append(QStringLiteral("%1: \"%2\"").arg(where, text));
@@ -145,6 +147,21 @@ private slots:
         });
         QVERIFY(!QTest::currentTestFailed());
         QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
+        QVERIFY2(checked > 300, qPrintable(QString::number(checked)));
+    }
+
+    // Without the translation the same check finds the English texts, so it can see them.
+    void theCheckSeesEnglishWhenItIsThere()
+    {
+        m_pTranslations.reset();
+        {
+            CSheetHarness harness;
+            const QStringList texts = ShownTexts(harness.Sheet());
+            QVERIFY(std::count_if(texts.cbegin(), texts.cend(), [this](const QString& text) {
+                        return IsEnglish(m_english, text);
+                    }) > 5);
+        }
+        m_pTranslations = std::make_unique<CTranslations>(QLocale());
     }
 
     void countsHaveTheirPluralForms_data()

@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kMaxTabs = 40;
+constexpr int kAnimatedClickMilliseconds = 150;
 constexpr int kPollMilliseconds = 5;
 constexpr int kMaxPolls = 400;
 constexpr int kTrueFalseTrue = 0;
@@ -66,6 +67,9 @@ void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
         target = QApplication::activeWindow();
     QVERIFY2(target, "no window has the keyboard");
     QTest::keyClick(target, Qt::Key(key), modifiers);
+    // A push button's underlined letter presses it as a short animation does.
+    if (modifiers & Qt::AltModifier)
+        QTest::qWait(kAnimatedClickMilliseconds);
     CSheetHarness::Settle();
 }
 
@@ -89,19 +93,27 @@ void TabTo(const QString& objectName)
         QStringLiteral("Tab never reaches %1; the focus is on %2").arg(objectName, FocusName())));
 }
 
-// While Next's feedback dialog runs its own loop: Enter, on whatever the dialog focuses.
-void PressEnterInFeedback(const std::shared_ptr<bool>& done, int polls = 0)
+// What became of the feedback dialog Next should open.
+enum class Feedback
 {
-    QTimer::singleShot(kPollMilliseconds, [done, polls] {
-        if (*done)
+    Awaited,
+    Answered,
+    GivenUp
+};
+
+// While Next's feedback dialog runs its own loop: Enter, on whatever the dialog focuses.
+void PressEnterInFeedback(const std::shared_ptr<Feedback>& state, int polls = 0)
+{
+    QTimer::singleShot(kPollMilliseconds, [state, polls] {
+        if (*state != Feedback::Awaited)
             return;
         auto* dialog = qobject_cast<CFeedbackBase*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) {
             if (polls < kMaxPolls)
-                PressEnterInFeedback(done, polls + 1);
+                PressEnterInFeedback(state, polls + 1);
             return;
         }
-        *done = true;
+        *state = Feedback::Answered;
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog;
         QTest::keyClick(target, Qt::Key_Return);
     });
@@ -165,14 +177,20 @@ private slots:
         Key(Qt::Key_F, Qt::AltModifier);
         QCOMPARE(harness.Index(), IntroPage(QUIZ_TRUE_FALSE));
         Key(Qt::Key_Return);
+
         for (int asked = 0; asked < 2; ++asked) {
             QCOMPARE(harness.Index(), QuestionPage(QUIZ_TRUE_FALSE));
             const bool isTrue = harness.Doc()->CurrentQuestion()->m_nAnswer == kTrueFalseTrue;
             Key(isTrue ? Qt::Key_T : Qt::Key_F, Qt::AltModifier);
-            auto done = std::make_shared<bool>(false);
-            PressEnterInFeedback(done);
+            auto feedback = std::make_shared<Feedback>(Feedback::Awaited);
+            PressEnterInFeedback(feedback);
             Key(Qt::Key_Return);
-            *done = true;
+            QVERIFY2(*feedback == Feedback::Answered, "Enter opened no feedback dialog");
+            *feedback = Feedback::GivenUp;
+            // A window manager hands the keyboard back to the sheet when the dialog closes; the
+            // offscreen platform has none, so the test does it.
+            harness.Sheet()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(harness.Sheet()));
         }
         QCOMPARE(harness.Index(), int(PAGE_SCORE));
         QCOMPARE(harness.Find<QWidget>(QStringLiteral("scoreText"))->property("text").toString(),
@@ -186,8 +204,21 @@ private:
     {
         TabTo(QStringLiteral("statementEdit"));
         Type(text);
-        TabTo(answer);
+        // Tab enters the True/False pair; the arrow keys move between its two choices.
+        for (int tab = 0; tab < kMaxTabs && !IsRadio(Focused()); ++tab)
+            Key(Qt::Key_Tab);
+
+        QVERIFY2(IsRadio(Focused()), qPrintable(FocusName()));
+        if (Focused()->objectName() != answer)
+            Key(Qt::Key_Down);
+        QCOMPARE(Focused()->objectName(), answer);
         Key(Qt::Key_Space);
+    }
+
+    static bool IsRadio(const QWidget* widget)
+    {
+        return widget && (widget->objectName() == QLatin1String("trueRadio") ||
+                          widget->objectName() == QLatin1String("falseRadio"));
     }
 };
 

@@ -1,7 +1,9 @@
 #include "CRandomPupil.h"
 
+#include "CPictureButton.h"
 #include "CQuizSheet.h"
 #include "CSheetHarness.h"
+#include "QuizType.h"
 #include "SheetMessages.h"
 
 #include <QAbstractButton>
@@ -27,6 +29,7 @@ constexpr int CHANCE_PRINT_TO_PDF = 3;
 constexpr int CHANCE_YES = 35;
 constexpr int CHANCE_CANCEL_FILE = 25;
 constexpr int CHANCE_KEEP_CLOSE = 15;
+constexpr int CHANCE_ANSWER_QUESTION = 50;
 
 // What a pupil types: letters, digits, the keypad's operators, blanks,
 // accents and characters the quiz file must keep in its wide form.
@@ -104,7 +107,11 @@ QString CRandomPupil::Step()
     QueueScriptedAnswers();
     const int roll = Below(100);
     QString done;
-    if (roll < 30)
+    const int page = m_pHarness->Index();
+    if (page >= QuestionPage(QUIZ_TRUE_FALSE) && page <= QuestionPage(QUIZ_MATH) &&
+        Below(100) < CHANCE_ANSWER_QUESTION)
+        done = AnswerAndMoveOn();
+    else if (roll < 30)
         done = ClickSomething(false);
     else if (roll < 45)
         done = ClickSomething(true);
@@ -145,6 +152,35 @@ QString CRandomPupil::ClickSomething(bool preferSheetRow)
     QTest::mouseClick(button, Qt::LeftButton);
     CSheetHarness::Settle();
     return what;
+}
+
+QString CRandomPupil::AnswerAndMoveOn()
+{
+    // Like a pupil taking the quiz: an answer (a picture button or typed
+    // text, often a number), then Next, which opens the feedback dialog.
+    QString done;
+    QList<QAbstractButton*> pictures;
+    for (QAbstractButton* button : Usable<QAbstractButton>(m_pHarness->PageWidget())) {
+        if (qobject_cast<CPictureButton*>(button))
+            pictures.append(button);
+    }
+    if (!pictures.isEmpty()) {
+        QAbstractButton* picture = pictures.at(Below(int(pictures.size())));
+        QTest::mousePress(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        CSheetHarness::Settle();
+        done = QStringLiteral("answer with %1").arg(picture->objectName());
+    } else {
+        done = TypeSomething();
+    }
+    QPushButton* next = m_pHarness->Button(ID_WIZNEXT);
+    if (next && IsUsable(next)) {
+        ++m_nClicks;
+        QTest::mouseClick(next, Qt::LeftButton);
+        CSheetHarness::Settle();
+        done += QStringLiteral(", then Next");
+    }
+    return done;
 }
 
 QString CRandomPupil::RandomText()

@@ -41,6 +41,7 @@ private:
     QString TypeSomething();
     QString PressKey(QWidget* target);
     QString PickListLine();
+    QString AnswerAndMoveOn();
     QString RandomText();
     void AnswerOpenDialog();
     void ActOnDialog(QWidget* dialog);

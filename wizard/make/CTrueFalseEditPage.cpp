@@ -6,7 +6,6 @@
 #include "CRuledEdit.h"
 #include "ResourceIds.h"
 
-#include <QButtonGroup>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,13 +36,11 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     m_pStatement->setAccessibleName(tr("Statement"));
     m_pStatement->setTabChangesFocus(true);
 
-    // The radios are set by the page, so neither may be chosen.
-    auto* choices = new QButtonGroup(this);
-    choices->setExclusive(false);
-    for (QRadioButton* radio : {m_pTrue, m_pFalse}) {
+    // The radios are set by the page, so neither may be chosen. They stay out of a button
+    // group: a group is one Tab stop, and without exclusivity the arrow keys do not move in it,
+    // so False could not be reached from the keyboard.
+    for (QRadioButton* radio : {m_pTrue, m_pFalse})
         radio->setAutoExclusive(false);
-        choices->addButton(radio);
-    }
     m_pTrue->setObjectName(QStringLiteral("trueRadio"));
     m_pFalse->setObjectName(QStringLiteral("falseRadio"));
     m_pTrue->setGeometry(kTrueRect);

@@ -5,6 +5,7 @@
 #include "CTU_QuizDoc.h"
 #include "ResourceIds.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPlainTextEdit>
 
@@ -48,6 +49,7 @@ CFeedbackBase::CFeedbackBase(QWidget* parent, CTU_QuizDoc* doc, CQuestion* quest
     font.setPixelSize(kMessagePixelSize);
     font.setBold(true);
     m_pMessage->setFont(font);
+    m_pMessage->setAccessibleName(tr("Feedback"));
 }
 
 CFeedbackBase::~CFeedbackBase() = default;
@@ -80,6 +82,21 @@ QString CFeedbackBase::Message() const
 void CFeedbackBase::SetMessage(const QString& text)
 {
     m_pMessage->setPlainText(text);
+    m_pMessage->setAccessibleDescription(text);
+    if (isVisible())
+        AnnounceMessage();
+}
+
+void CFeedbackBase::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    AnnounceMessage();
+}
+
+void CFeedbackBase::AnnounceMessage()
+{
+    QAccessibleEvent alert(m_pMessage, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 int CFeedbackBase::ButtonTop() const

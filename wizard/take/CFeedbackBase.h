@@ -36,11 +36,15 @@ protected:
     // The top of the button row.
     int ButtonTop() const;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     CTU_QuizDoc* m_pDoc;
     CQuestion* m_pQuestion;
 
 private:
+    // Tells a screen reader the verdict, which it would not read from an unfocused box.
+    void AnnounceMessage();
+
     CPaletteState* m_pPalette;
     std::unique_ptr<CDib> m_pPicture;
     QRect m_pictureFrame;

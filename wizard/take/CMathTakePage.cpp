@@ -44,6 +44,7 @@ CMathTakePage::CMathTakePage(CWizardContext& context, QWidget* parent)
     problemLabel->setFont(m_context.m_fontBold);
     m_pProblem = new QPlainTextEdit(frame);
     m_pProblem->setObjectName(QStringLiteral("problemBox"));
+    m_pProblem->setAccessibleName(tr("Problem"));
     m_pProblem->setGeometry(kProblemRect);
     m_pProblem->setReadOnly(true);
     m_pProblem->setFocusPolicy(Qt::NoFocus);

@@ -8,6 +8,7 @@
 #include "ResourceIds.h"
 #include "TakeLayout.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -99,6 +100,9 @@ void CScorePage::OnSetActive()
                           .arg(correct)
                           .arg(count)
                           .arg(FormatPercentage(m_fPercentage)));
+    // A screen reader says the score at once, though the focus is elsewhere.
+    QAccessibleEvent alert(m_pScore, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 
     if (!m_pScorePicture)
         m_pScorePicture = std::make_unique<CDib>(IDB_SCORE_PICTURE);
