@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 // Whole journeys as a pupil makes them: a new quiz is made page by page,
 // taken at once, scored, and reviewed in the question manager.
@@ -166,7 +167,7 @@ private:
         QCOMPARE(qobject_cast<CScorePage*>(harness.PageWidget())->ScoreText(), ScoreLine(3, 5, 60));
     }
 
-    // Review: the manager lists what was written, and the file holds it too.
+    // Review: the manager lists what was written, nothing asked left unanswered.
     static void ReviewShows(CSheetHarness& harness, const QStringList& lines)
     {
         harness.ClickPageButton(QStringLiteral("Review Quiz"));
@@ -175,14 +176,11 @@ private:
         QVERIFY(harness.m_prompt.m_unanswered.isEmpty());
     }
 
-    static CTU_QuizDoc* Reread(const QString& path)
+    // The quiz as a fresh document reads it from disk; null when it cannot.
+    static std::unique_ptr<CTU_QuizDoc> Reread(const QString& path)
     {
-        auto* doc = new CTU_QuizDoc;
-        if (!doc->OnOpenDocument(path)) {
-            delete doc;
-            return nullptr;
-        }
-        return doc;
+        auto doc = std::make_unique<CTU_QuizDoc>();
+        return doc->OnOpenDocument(path) ? std::move(doc) : nullptr;
     }
 
     static QStringList Numbered(const QStringList& texts)
@@ -278,7 +276,7 @@ private slots:
         ReviewShows(harness, lines);
 
         QCOMPARE(FileBytes(path), made);
-        const std::unique_ptr<CTU_QuizDoc> reread(Reread(path));
+        const std::unique_ptr<CTU_QuizDoc> reread = Reread(path);
         QVERIFY(reread);
         QCOMPARE(reread->m_nQuizType, int(QUIZ_FLASH_CARD));
         QCOMPARE(int(reread->Questions().size()), cards.size());
@@ -344,7 +342,7 @@ private slots:
         ReviewShows(harness, Numbered(words));
 
         QCOMPARE(FileBytes(path), made);
-        const std::unique_ptr<CTU_QuizDoc> reread(Reread(path));
+        const std::unique_ptr<CTU_QuizDoc> reread = Reread(path);
         QVERIFY(reread);
         QCOMPARE(reread->m_nQuizType, int(QUIZ_SPELLING));
         QCOMPARE(int(reread->Questions().size()), words.size());
@@ -423,7 +421,7 @@ private slots:
         ReviewShows(harness, Numbered(texts));
 
         QCOMPARE(FileBytes(path), made);
-        const std::unique_ptr<CTU_QuizDoc> reread(Reread(path));
+        const std::unique_ptr<CTU_QuizDoc> reread = Reread(path);
         QVERIFY(reread);
         QCOMPARE(reread->m_nQuizType, int(QUIZ_MATH));
         QCOMPARE(int(reread->Questions().size()), texts.size());
