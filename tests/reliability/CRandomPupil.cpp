@@ -221,9 +221,11 @@ QString CRandomPupil::PressKey(QWidget* target)
 {
     const Qt::Key key = KEYS.at(size_t(Below(int(KEYS.size()))));
     ++m_nKeys;
+    // The key may close the window it was pressed in (Escape on a dialog that deletes itself).
+    const QString name = target->objectName();
     QTest::keyClick(target, key);
     CSheetHarness::Settle();
-    return QStringLiteral("key %1 on %2").arg(int(key), 0, 16).arg(target->objectName());
+    return QStringLiteral("key %1 on %2").arg(int(key), 0, 16).arg(name);
 }
 
 QString CRandomPupil::PickListLine()
