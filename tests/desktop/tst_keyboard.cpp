@@ -114,7 +114,12 @@ void PressEnterInFeedback(const std::shared_ptr<Feedback>& state, int polls = 0)
             return;
         }
         *state = Feedback::Answered;
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog;
+        // The key goes where the pupil's key would: into the dialog, on the control it
+        // focuses, even while the window system has not moved the focus there yet.
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = focus && (focus == dialog || dialog->isAncestorOf(focus))
+                              ? focus
+                              : (dialog->focusWidget() ? dialog->focusWidget() : dialog);
         QTest::keyClick(target, Qt::Key_Return);
     });
 }
