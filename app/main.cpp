@@ -3,6 +3,7 @@
 #include "CTranslations.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +21,15 @@ void Identify()
 void Print(FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// The owl from the icon theme, else the one built in.
+QIcon WindowIcon()
+{
+    QIcon builtIn;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/" TUTORAMA_APP_ID ".png").arg(size));
+    return QIcon::fromTheme(QStringLiteral(TUTORAMA_APP_ID), builtIn);
 }
 
 // --help and --version are answered in a terminal, where there may be no window system.
@@ -45,6 +55,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Identify();
     QApplication::setDesktopFileName(QStringLiteral(TUTORAMA_APP_ID));
+    QApplication::setWindowIcon(WindowIcon());
     const CTranslations translations(QLocale::system());
 
     // Parsed again now that QApplication has taken its own options (-platform, -style ...).

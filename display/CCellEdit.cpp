@@ -1,7 +1,9 @@
 #include "CCellEdit.h"
 
 #include <QClipboard>
-#include <QFontMetrics>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -12,8 +14,8 @@
 namespace {
 
 const QColor kCellCyan(0, 255, 255);
-// QLineEdit keeps this fixed gap between its contents rectangle and the text.
-constexpr int kLineEditInnerMargin = 2;
+// Letters measured together to find the advance the text layout gives each one.
+constexpr int kMeasuredLetters = 64;
 
 } // namespace
 
@@ -24,24 +26,60 @@ QFont CCellEdit::CellFont()
     QFont font(QStringLiteral("Courier"), kCellFontPoints);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Letters of a proportional font cannot all fit equal cells.
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(kCellFontPoints);
+    }
+    font.setKerning(false);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kLetterGap);
     return font;
 }
 
-qreal CCellEdit::CellWidth()
+qreal CCellEdit::CellWidth() const
 {
-    // Every letter of the fixed-pitch font is this wide. The font's recorded
-    // average width is rounded and would drift away from the letters.
-    return QFontMetricsF(CellFont()).horizontalAdvance(QLatin1Char('x'));
+    // A single letter's advance is the font's design width; the layout may
+    // round each letter's advance, and it is the layout that places them.
+    const QString run(kMeasuredLetters, QLatin1Char('m'));
+    return QFontMetricsF(font()).horizontalAdvance(run) / kMeasuredLetters;
 }
 
-QList<int> CCellEdit::LinePositions(int clientRight, qreal cellWidth, int origin)
+int CCellEdit::CaretX() const
+{
+    // The cursor rectangle is centred on the caret, which stands on the
+    // boundary between two letters.
+    const QRect caret = cursorRect();
+    return caret.left() + caret.width() / 2;
+}
+
+int CCellEdit::TextOrigin() const
+{
+    // The text starts at a whole pixel (the line edit scrolls by whole pixels)
+    // and the caret stands at that start plus the letters' advance, rounded.
+    // Rounding the advance alone gives back the start exactly.
+    const QString before = text().left(cursorPosition());
+    return CaretX() - qRound(QFontMetricsF(font()).horizontalAdvance(before));
+}
+
+qreal CCellEdit::LetterGap() const
+{
+    QFont plain = font();
+    plain.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const QString run(kMeasuredLetters, QLatin1Char('m'));
+    return CellWidth() - QFontMetricsF(plain).horizontalAdvance(run) / kMeasuredLetters;
+}
+
+QList<int> CCellEdit::LinePositions(int clientRight, qreal cellWidth, qreal origin, int clientLeft)
 {
     QList<int> lines;
     if (cellWidth <= 0)
         return lines;
     const int count = static_cast<int>((clientRight - origin) / cellWidth);
-    for (int k = 1; k <= count; ++k)
-        lines.append(origin + qRound(k * cellWidth));
+    for (int k = 1; k <= count; ++k) {
+        const int x = qRound(origin + k * cellWidth);
+        if (x >= clientLeft)
+            lines.append(x);
+    }
     return lines;
 }
 
@@ -52,15 +90,13 @@ QRect CCellEdit::TextArea() const
     return style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
 }
 
-int CCellEdit::TextLeft() const
-{
-    return TextArea().left() + textMargins().left() + kLineEditInnerMargin;
-}
-
 QList<int> CCellEdit::CellLines() const
 {
     const QRect area = TextArea();
-    return LinePositions(area.right() + 1, CellWidth(), TextLeft());
+    // A letter's gap follows it: the cell of the first letter starts half a gap
+    // before the text does.
+    const qreal firstCell = TextOrigin() - LetterGap() / 2;
+    return LinePositions(area.right() + 1, CellWidth(), firstCell, area.left());
 }
 
 void CCellEdit::paintEvent(QPaintEvent* event)

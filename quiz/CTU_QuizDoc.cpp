@@ -34,6 +34,13 @@ void CTU_QuizDoc::RemoveAllQuestions()
 {
     m_questions.clear();
     m_nQuestionCount = 0;
+    ForgetRunIndexes();
+}
+
+void CTU_QuizDoc::ForgetRunIndexes()
+{
+    m_orderIndex.clear();
+    m_openPool.clear();
 }
 
 CQuestion* CTU_QuizDoc::AddQuestion()
@@ -42,6 +49,7 @@ CQuestion* CTU_QuizDoc::AddQuestion()
     question->m_nResponse = -1;
     m_questions.push_back(std::move(question));
     m_nQuestionCount = ListSize();
+    ForgetRunIndexes();
     return m_questions.back().get();
 }
 
@@ -51,6 +59,7 @@ void CTU_QuizDoc::RemoveQuestion(int index)
         return;
     m_questions.erase(m_questions.begin() + index);
     m_nQuestionCount = ListSize();
+    ForgetRunIndexes();
 }
 
 void CTU_QuizDoc::ReportFailure(const QString& message) const
@@ -86,6 +95,7 @@ bool CTU_QuizDoc::OnOpenDocument(const QString& path)
         m_nQuizType = contents.nQuizType;
         for (auto& question : contents.questions)
             m_questions.push_back(std::move(question));
+        ForgetRunIndexes();
         // The list read is what counts, whatever count the file claimed.
         m_nQuestionCount = ListSize();
     }
@@ -106,6 +116,7 @@ void CTU_QuizDoc::ShuffleOrder()
     const std::vector<int> order = RandomPermutation(ListSize());
     for (size_t i = 0; i < order.size(); ++i)
         m_questions[i]->m_nOrder = order[i];
+    ForgetRunIndexes();
 }
 
 void CTU_QuizDoc::StartQuiz()
@@ -124,22 +135,74 @@ void CTU_QuizDoc::StartQuiz()
 
 int CTU_QuizDoc::FindByOrder(int order) const
 {
-    for (int i = 0; i < ListSize(); ++i) {
-        if (m_questions[static_cast<size_t>(i)]->m_nOrder == order)
-            return i;
+    // Every question asked looks its order up, so a table from order to list
+    // index is kept; it is checked on use and rebuilt when the orders changed.
+    if (order < 0 || order >= ListSize()) {
+        // Outside the positions of a run: only a hand-set order can be there.
+        for (int i = 0; i < ListSize(); ++i) {
+            if (m_questions[static_cast<size_t>(i)]->m_nOrder == order)
+                return i;
+        }
+        return -1;
     }
-    return -1;
+    const auto slot = static_cast<size_t>(order);
+    if (slot < m_orderIndex.size()) {
+        const int index = m_orderIndex[slot];
+        if (index >= 0 && m_questions[static_cast<size_t>(index)]->m_nOrder == order)
+            return index;
+    }
+    RebuildOrderIndex();
+    return m_orderIndex[slot];
+}
+
+void CTU_QuizDoc::RebuildOrderIndex() const
+{
+    m_orderIndex.assign(m_questions.size(), -1);
+    // Scanning from the end leaves the first question of each order in the table.
+    for (int i = ListSize() - 1; i >= 0; --i) {
+        const int order = m_questions[static_cast<size_t>(i)]->m_nOrder;
+        if (order >= 0 && static_cast<size_t>(order) < m_orderIndex.size())
+            m_orderIndex[static_cast<size_t>(order)] = i;
+    }
 }
 
 void CTU_QuizDoc::PickRandomUnanswered()
 {
-    for (const int index : RandomPermutation(ListSize())) {
-        const CQuestion& question = *m_questions[static_cast<size_t>(index)];
-        if (question.IsOpen()) {
-            m_nCurrent = question.m_nOrder;
-            return;
+    // A random question among the open ones. The pool of open questions is
+    // made once and thinned as its questions get answered, so a pick costs the
+    // same in a quiz of ten questions and in one of ten thousand.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1 || m_openPool.empty())
+            RebuildOpenPool();
+        while (!m_openPool.empty()) {
+            const size_t slot = RandomBelow(m_openPool.size());
+            const int index = m_openPool[slot];
+            if (index < ListSize() && m_questions[static_cast<size_t>(index)]->IsOpen()) {
+                m_nCurrent = m_questions[static_cast<size_t>(index)]->m_nOrder;
+                return;
+            }
+            m_openPool[slot] = m_openPool.back();
+            m_openPool.pop_back();
         }
     }
+}
+
+void CTU_QuizDoc::RebuildOpenPool() const
+{
+    m_openPool.clear();
+    for (int i = 0; i < ListSize(); ++i) {
+        if (m_questions[static_cast<size_t>(i)]->IsOpen())
+            m_openPool.push_back(i);
+    }
+}
+
+size_t CTU_QuizDoc::RandomBelow(size_t count) const
+{
+    quint64 r = static_cast<quint64>(Rand()) & RAND_MASK;
+    // One 15-bit draw while the count stays within 32768, more beyond.
+    for (quint64 range = RAND_MASK; range < count - 1; range = (range << RAND_BITS) | RAND_MASK)
+        r = (r << RAND_BITS) | (static_cast<quint64>(Rand()) & RAND_MASK);
+    return static_cast<size_t>(r % count);
 }
 
 int CTU_QuizDoc::CountCorrect() const

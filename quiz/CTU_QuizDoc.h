@@ -110,8 +110,15 @@ private:
     int ListSize() const { return static_cast<int>(m_questions.size()); }
     void ReportFailure(const QString& message) const;
     std::vector<int> RandomPermutation(int count) const;
+    size_t RandomBelow(size_t count) const;
+    void RebuildOrderIndex() const;
+    void RebuildOpenPool() const;
+    void ForgetRunIndexes();
 
     std::vector<std::unique_ptr<CQuestion>> m_questions;
+    // Lookups of a run: order position -> list index, and the questions still open.
+    mutable std::vector<int> m_orderIndex;
+    mutable std::vector<int> m_openPool;
     CPrompt* m_pPrompt = nullptr;
     std::function<int()> m_rand;
     std::function<void(unsigned)> m_seed;

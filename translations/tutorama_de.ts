@@ -700,6 +700,46 @@
         <source>Tutorama</source>
         <translation>Tutorama</translation>
     </message>
+    <message>
+        <source>Goes back to the page before.</source>
+        <translation>Geht zur vorigen Seite zurück.</translation>
+    </message>
+    <message>
+        <source>Goes on to the next step.</source>
+        <translation>Geht zum nächsten Schritt.</translation>
+    </message>
+    <message>
+        <source>Closes the Tutorama.</source>
+        <translation>Schließt das Tutorama.</translation>
+    </message>
+    <message>
+        <source>Stops what you are doing here.</source>
+        <translation>Bricht ab, was du hier gerade machst.</translation>
+    </message>
+    <message>
+        <source>Shows tips for making this kind of quiz.</source>
+        <translation>Zeigt Tipps für diese Art von Quiz.</translation>
+    </message>
+    <message>
+        <source>Chooses what to print.</source>
+        <translation>Wählt, was gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Finishes what you are doing here.</source>
+        <translation>Beendet, was du hier gerade machst.</translation>
+    </message>
+    <message>
+        <source>Keeps this question and starts a new one.</source>
+        <translation>Behält diese Frage und beginnt eine neue.</translation>
+    </message>
+    <message>
+        <source>Keeps this word and starts a new one.</source>
+        <translation>Behält dieses Wort und beginnt ein neues.</translation>
+    </message>
+    <message>
+        <source>Leaves this question for later.</source>
+        <translation>Hebt diese Frage für später auf.</translation>
+    </message>
 </context>
 <context>
     <name>CScorePage</name>

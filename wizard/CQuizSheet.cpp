@@ -92,6 +92,37 @@ QString Translate(const char* caption)
     return QCoreApplication::translate("CQuizSheet", caption);
 }
 
+// What each caption does, for a screen reader (the caption alone may not say where it leads).
+struct ButtonDescription
+{
+    const char* m_caption;
+    const char* m_description;
+};
+constexpr ButtonDescription kDescriptions[] = {
+    {"&Back", QT_TRANSLATE_NOOP("CQuizSheet", "Goes back to the page before.")},
+    {"&Next", QT_TRANSLATE_NOOP("CQuizSheet", "Goes on to the next step.")},
+    {"Next", QT_TRANSLATE_NOOP("CQuizSheet", "Goes on to the next step.")},
+    {"Close", QT_TRANSLATE_NOOP("CQuizSheet", "Closes the Tutorama.")},
+    {"Cancel", QT_TRANSLATE_NOOP("CQuizSheet", "Stops what you are doing here.")},
+    {"&Advice", QT_TRANSLATE_NOOP("CQuizSheet", "Shows tips for making this kind of quiz.")},
+    {"&Print", QT_TRANSLATE_NOOP("CQuizSheet", "Chooses what to print.")},
+    {"Print", QT_TRANSLATE_NOOP("CQuizSheet", "Chooses what to print.")},
+    {"&Finish", QT_TRANSLATE_NOOP("CQuizSheet", "Finishes what you are doing here.")},
+    {"Finish", QT_TRANSLATE_NOOP("CQuizSheet", "Finishes what you are doing here.")},
+    {"&New ?", QT_TRANSLATE_NOOP("CQuizSheet", "Keeps this question and starts a new one.")},
+    {"&New Word", QT_TRANSLATE_NOOP("CQuizSheet", "Keeps this word and starts a new one.")},
+    {"Skip ?", QT_TRANSLATE_NOOP("CQuizSheet", "Leaves this question for later.")},
+};
+
+QString DescriptionOf(const char* caption)
+{
+    for (const ButtonDescription& entry : kDescriptions) {
+        if (qstrcmp(entry.m_caption, caption) == 0)
+            return Translate(entry.m_description);
+    }
+    return QString();
+}
+
 } // namespace
 
 CQuizSheet::CQuizSheet(CTU_QuizDoc* doc, QWidget* parent)
@@ -237,6 +268,7 @@ void CQuizSheet::PlaceButton(QPushButton* button, const ButtonSpec& entry)
 {
     button->move(SlotX(entry.m_slot), kPageHeight + kButtonGap);
     button->setText(Translate(entry.m_caption));
+    button->setAccessibleDescription(DescriptionOf(entry.m_caption));
     button->show();
 }
 

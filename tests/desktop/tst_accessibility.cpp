@@ -51,9 +51,12 @@ void CollectUnnamed(QAccessibleInterface* iface, QStringList* problems, int* con
         if (iface->text(QAccessible::Name).trimmed().isEmpty())
             problems->append(Describe(iface) + QStringLiteral(" has no accessible name"));
         // A picture alone tells a blind pupil nothing: its description says what it shows.
+        // The sheet's buttons change what they do from page to page: they say it.
         const QObject* object = iface->object();
-        if (object && object->inherits("CPictureButton") &&
-            iface->text(QAccessible::Description).trimmed().isEmpty())
+        const bool mustDescribe =
+            object && (object->inherits("CPictureButton") ||
+                       object->objectName().startsWith(QLatin1String("sheet")));
+        if (mustDescribe && iface->text(QAccessible::Description).trimmed().isEmpty())
             problems->append(Describe(iface) + QStringLiteral(" has no description"));
     }
     for (int i = 0; i < iface->childCount(); ++i)

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -47,6 +48,26 @@ private slots:
             ++pictures;
         }
         QVERIFY(pictures >= PAGE_COUNT);
+    }
+
+    // The help window itself finds every picture it names.
+    void theHelpWindowShowsThePictures()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        CHelpWindow help;
+        help.ShowContents();
+        const QString html = help.Browser()->toHtml();
+        const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""));
+        int shown = 0;
+        for (const auto& match : image.globalMatch(html)) {
+            const QVariant picture =
+                help.Browser()->loadResource(QTextDocument::ImageResource, QUrl(match.captured(1)));
+            QVERIFY2(picture.isValid() && !picture.toByteArray().isEmpty(),
+                     qPrintable(match.captured(1)));
+            ++shown;
+        }
+        QVERIFY(shown >= PAGE_COUNT);
+        QLocale::setDefault(QLocale::c());
     }
 
     void theHelpSpeaksTheLanguageOfTheSystem_data()

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -86,6 +87,15 @@ private slots:
             QImageReader reader(Installed(
                 QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId)));
             QCOMPARE(reader.size(), QSize(size, size));
+        }
+    }
+
+    // Where the desktop does not find the icon through the desktop entry, the window has it.
+    void theProgramCarriesItsIcon()
+    {
+        for (int size : {16, 32, 48, 256}) {
+            const QImage icon(QStringLiteral(":/icons/%1x%1/%2.png").arg(size).arg(kAppId));
+            QCOMPARE(icon.size(), QSize(size, size));
         }
     }
 

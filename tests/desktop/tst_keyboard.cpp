@@ -114,7 +114,12 @@ void PressEnterInFeedback(const std::shared_ptr<Feedback>& state, int polls = 0)
             return;
         }
         *state = Feedback::Answered;
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : dialog;
+        // The key goes where the pupil's key would: into the dialog, on the control it
+        // focuses, even while the window system has not moved the focus there yet.
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = focus && (focus == dialog || dialog->isAncestorOf(focus))
+                              ? focus
+                              : (dialog->focusWidget() ? dialog->focusWidget() : dialog);
         QTest::keyClick(target, Qt::Key_Return);
     });
 }
@@ -147,8 +152,7 @@ private slots:
         QCOMPARE(harness.Index(), int(PAGE_QUIZ_FORMAT));
 
         // The format: Tab to the True/False choice, Space picks it, Enter goes on.
-        TabTo(QStringLiteral("formatRadio%1").arg(QUIZ_TRUE_FALSE));
-        Key(Qt::Key_Space);
+        ChooseFormat(QUIZ_TRUE_FALSE);
         Key(Qt::Key_Return);
         QCOMPARE(harness.Index(), int(PAGE_QUESTION_MANAGER));
 
@@ -199,7 +203,81 @@ private slots:
         qApp->removeEventFilter(&mouse);
     }
 
+    // The keypad's keys are Tab stops that Space presses, and the problem is checked as typed.
+    void makeAndTakeAMathQuizWithTheKeyboardAlone()
+    {
+        CSheetHarness harness;
+        CTakeDriver::MakeDeterministic(harness.Doc());
+        harness.Sheet()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(harness.Sheet()));
+        CMouseCounter mouse;
+        qApp->installEventFilter(&mouse);
+
+        Key(Qt::Key_M, Qt::AltModifier);
+        Key(Qt::Key_N, Qt::AltModifier);
+        const QString path = harness.PathOf(QStringLiteral("Sums.qiz"));
+        harness.m_prompt.QueueFile(path);
+        Key(Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(harness.Index(), int(PAGE_QUIZ_FORMAT));
+        ChooseFormat(QUIZ_MATH);
+        Key(Qt::Key_Return);
+        QCOMPARE(harness.Index(), int(PAGE_QUESTION_MANAGER));
+        TabTo(QStringLiteral("addButton"));
+        Key(Qt::Key_Space);
+        QCOMPARE(harness.Index(), EditorPage(QUIZ_MATH));
+
+        // 6 * 7 on the keypad, key by key.
+        for (const char* key : {"key6", "key*", "key7"}) {
+            TabTo(QString::fromLatin1(key));
+            Key(Qt::Key_Space);
+        }
+        QCOMPARE(harness.Find<QLineEdit>(QStringLiteral("problemEdit"))->text().remove(u' '),
+                 QStringLiteral("6*7"));
+        harness.m_prompt.QueueYesNo(true);
+        Key(Qt::Key_F, Qt::AltModifier); // Finish
+        QCOMPARE(harness.Index(), int(PAGE_QUESTION_MANAGER));
+
+        harness.m_prompt.QueueYesNo(true); // take it now
+        Key(Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(harness.Index(), IntroPage(QUIZ_MATH));
+        Key(Qt::Key_Return);
+        QCOMPARE(harness.Index(), QuestionPage(QUIZ_MATH));
+        TabTo(QStringLiteral("answerBox"));
+        Type(QStringLiteral("42"));
+        auto feedback = std::make_shared<Feedback>(Feedback::Awaited);
+        PressEnterInFeedback(feedback);
+        Key(Qt::Key_Return);
+        QVERIFY2(*feedback == Feedback::Answered, "Enter opened no feedback dialog");
+        *feedback = Feedback::GivenUp;
+        QCOMPARE(harness.Index(), int(PAGE_SCORE));
+        QCOMPARE(harness.Find<QWidget>(QStringLiteral("scoreText"))->property("text").toString(),
+                 QStringLiteral("You answered 1 out of 1 correctly. That equals 100%."));
+        QCOMPARE(mouse.m_nEvents, 0);
+        qApp->removeEventFilter(&mouse);
+    }
+
 private:
+    // Tab enters the kinds (one Tab stop, as radio buttons are); the arrow keys choose.
+    static void ChooseFormat(int kind)
+    {
+        const QString wanted = QStringLiteral("formatRadio%1").arg(kind);
+        for (int tab = 0; tab < kMaxTabs && !IsFormatRadio(Focused()); ++tab)
+            Key(Qt::Key_Tab);
+        QVERIFY2(IsFormatRadio(Focused()), qPrintable(FocusName()));
+        for (int step = 0; step < PAGE_COUNT && Focused()->objectName() != wanted; ++step)
+            Key(Qt::Key_Down);
+        QCOMPARE(Focused()->objectName(), wanted);
+        QWidget* radio = Focused();
+        Key(Qt::Key_Space);
+        // Choosing hands the focus to Next, so that Enter goes on.
+        QVERIFY(qobject_cast<QAbstractButton*>(radio)->isChecked());
+    }
+
+    static bool IsFormatRadio(const QWidget* widget)
+    {
+        return widget && widget->objectName().startsWith(QLatin1String("formatRadio"));
+    }
+
     static void WriteStatement(const QString& text, const QString& answer)
     {
         TabTo(QStringLiteral("statementEdit"));

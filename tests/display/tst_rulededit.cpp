@@ -3,9 +3,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,7 +52,9 @@ private slots:
 
     void cellLinePositions_data();
     void cellLinePositions();
-    void cellsAreOneLetterWide();
+    void cellFontIsFixedPitch();
+    void cellLinesMeetTheLetters_data();
+    void cellLinesMeetTheLetters();
     void cellLinesAreDrawnCyan();
     void cellPictureOnlyPasteLeavesText();
 
@@ -187,40 +194,91 @@ void TestRuledEdit::cellLinePositions_data()
 {
     QTest::addColumn<int>("right");
     QTest::addColumn<qreal>("width");
-    QTest::addColumn<int>("origin");
+    QTest::addColumn<qreal>("origin");
+    QTest::addColumn<int>("left");
     QTest::addColumn<QList<int>>("lines");
-    QTest::addRow("five cells of 13") << 65 << 13.0 << 0 << QList<int>{13, 26, 39, 52, 65};
-    QTest::addRow("part cell left out") << 64 << 13.0 << 0 << QList<int>{13, 26, 39, 52};
-    QTest::addRow("text starts 3 in") << 30 << 13.0 << 3 << QList<int>{16, 29};
-    QTest::addRow("cells of 12.6") << 64 << 12.6 << 2 << QList<int>{15, 27, 40, 52};
-    QTest::addRow("narrower than a cell") << 10 << 13.0 << 0 << QList<int>{};
+    QTest::addRow("five cells of 13") << 65 << 13.0 << 0.0 << 0 << QList<int>{13, 26, 39, 52, 65};
+    QTest::addRow("part cell left out") << 64 << 13.0 << 0.0 << 0 << QList<int>{13, 26, 39, 52};
+    QTest::addRow("text starts 3 in") << 30 << 13.0 << 3.0 << 0 << QList<int>{16, 29};
+    QTest::addRow("cells of 12.6") << 64 << 12.6 << 2.0 << 0 << QList<int>{15, 27, 40, 52};
+    QTest::addRow("half-pixel origin") << 40 << 13.0 << 2.5 << 0 << QList<int>{16, 29};
+    QTest::addRow("scrolled: cells left of the box are not drawn")
+        << 40 << 13.0 << -20.0 << 3 << QList<int>{6, 19, 32};
+    QTest::addRow("narrower than a cell") << 10 << 13.0 << 0.0 << 0 << QList<int>{};
 }
 
 void TestRuledEdit::cellLinePositions()
 {
     QFETCH(int, right);
     QFETCH(qreal, width);
-    QFETCH(int, origin);
+    QFETCH(qreal, origin);
+    QFETCH(int, left);
     QFETCH(QList<int>, lines);
-    QCOMPARE(CCellEdit::LinePositions(right, width, origin), lines);
+    QCOMPARE(CCellEdit::LinePositions(right, width, origin, left), lines);
 }
 
-void TestRuledEdit::cellsAreOneLetterWide()
+void TestRuledEdit::cellFontIsFixedPitch()
 {
-    const qreal w = CCellEdit::CellWidth();
-    QVERIFY(w > 5);
-    const QFontMetricsF metrics(CCellEdit::CellFont());
-    QVERIFY(qAbs(metrics.horizontalAdvance(QStringLiteral("WiWiWiWiWi")) - 10 * w) < 0.5);
+    const QFont font = CCellEdit::CellFont();
+    QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+    const QFontMetricsF metrics(m_pCells->font());
+    QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiiiiii")),
+             metrics.horizontalAdvance(QStringLiteral("mmmmmmmm")));
+    QVERIFY(m_pCells->CellWidth() > 5);
+}
+
+void TestRuledEdit::cellLinesMeetTheLetters_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("cursor");
+    QTest::addRow("empty box") << QString() << 0;
+    QTest::addRow("short word, caret at its end") << QStringLiteral("spell") << 5;
+    QTest::addRow("short word, caret at its start") << QStringLiteral("spell") << 0;
+    QTest::addRow("narrow and wide letters") << QStringLiteral("illuminating") << 12;
+    QTest::addRow("scrolled to its end")
+        << QStringLiteral("supercalifragilisticexpialidocious") << 34;
+    QTest::addRow("scrolled back to its start")
+        << QStringLiteral("supercalifragilisticexpialidocious") << 0;
+}
+
+// Each letter, from where the caret stands before it to the end of its own
+// width, lies inside one cell: no line crosses it and the lines on either
+// side are one cell apart. The lines go on at the same pitch past the last letter.
+void TestRuledEdit::cellLinesMeetTheLetters()
+{
+    QFETCH(QString, word);
+    QFETCH(int, cursor);
+    m_pCells->setText(word);
+    m_pCells->setCursorPosition(word.size());
+    m_pCells->setCursorPosition(cursor);
     const QList<int> lines = m_pCells->CellLines();
     QVERIFY(lines.size() >= 10);
-    QVERIFY(qAbs(lines.at(9) - lines.at(0) - 9 * w) <= 1);
-    // With the cell font, the letters fall between the lines.
-    m_pCells->setText(QStringLiteral("spell"));
-    m_pCells->setCursorPosition(0);
-    const int textLeft = m_pCells->TextLeft();
-    m_pCells->setCursorPosition(3);
-    const QRect caret = m_pCells->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    QVERIFY(qAbs(caret.center().x() - textLeft - 3 * w) <= 1);
+    const qreal width = m_pCells->CellWidth();
+    const qreal letterWidth = width - m_pCells->LetterGap();
+    QVERIFY(letterWidth > 5 && m_pCells->LetterGap() >= 2);
+    const QRect inside = m_pCells->rect().adjusted(3, 0, -3 - qCeil(width), 0);
+    int checked = 0;
+    for (int i = 0; i < word.size(); ++i) {
+        // Stepping the caret through the visible letters does not scroll them.
+        m_pCells->setCursorPosition(i);
+        const QRect caret = m_pCells->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QCOMPARE(m_pCells->CellLines(), lines);
+        const int left = caret.left() + caret.width() / 2;
+        const int right = left + qCeil(letterWidth);
+        if (left < inside.left() || left > inside.right())
+            continue;
+        const QString where = QStringLiteral("letter %1 at %2-%3").arg(i).arg(left).arg(right);
+        const auto after =
+            std::find_if(lines.begin(), lines.end(), [&](int x) { return x > left; });
+        QVERIFY2(after != lines.end() && *after > right, qPrintable(where));
+        const int before = after == lines.begin() ? 0 : *(after - 1);
+        QVERIFY2(qAbs(*after - before - width) < 1.0 || after == lines.begin(), qPrintable(where));
+        QVERIFY2(before < left, qPrintable(where));
+        ++checked;
+    }
+    QVERIFY(checked >= qMin<int>(word.size(), 10));
+    for (int k = 1; k < lines.size(); ++k)
+        QVERIFY(qAbs(lines[k] - lines[k - 1] - width) < 1.0);
 }
 
 void TestRuledEdit::cellLinesAreDrawnCyan()

@@ -9,12 +9,16 @@
 #include "ResourceIds.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 const QPoint kHeaderAt(0, 0);
@@ -94,6 +98,7 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_pList->setUniformItemSizes(true);
     m_pList->setAccessibleName(tr("Questions of the quiz"));
     m_pList->installEventFilter(this);
     m_pHelp = AddLabel(QString(), kHelpRect, false);
@@ -113,17 +118,28 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
 
 CQuestionManagerPage::~CQuestionManagerPage() = default;
 
+CQuestionManagerPage::LineFormats CQuestionManagerPage::MakeLineFormats()
+{
+    return {tr("%1. T: %2"), tr("%1. F: %2"), tr("%1. F: %2  B: %3"), tr("%1. %2")};
+}
+
 QString CQuestionManagerPage::LineOf(int quizType, int n, const CQuestion& question)
 {
+    return LineOf(MakeLineFormats(), quizType, n, question);
+}
+
+QString CQuestionManagerPage::LineOf(const LineFormats& formats, int quizType, int n,
+                                     const CQuestion& question)
+{
+    const QString number = QString::number(n);
     switch (quizType) {
     case QUIZ_TRUE_FALSE:
-        return (question.m_nAnswer == 0 ? tr("%1. T: %2") : tr("%1. F: %2"))
-            .arg(n)
-            .arg(question.m_strQuestion);
+        return (question.m_nAnswer == 0 ? formats.m_true : formats.m_false)
+            .arg(number, question.m_strQuestion);
     case QUIZ_FLASH_CARD:
-        return tr("%1. F: %2  B: %3").arg(n).arg(question.m_strQuestion, question.m_strAnswer);
+        return formats.m_card.arg(number, question.m_strQuestion, question.m_strAnswer);
     default:
-        return tr("%1. %2").arg(n).arg(question.m_strQuestion);
+        return formats.m_plain.arg(number, question.m_strQuestion);
     }
 }
 
@@ -186,12 +202,38 @@ void CQuestionManagerPage::FillList()
 {
     const QSignalBlocker quiet(m_pList);
     m_pList->clear();
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(m_pDoc->Questions().size()));
+    const LineFormats formats = MakeLineFormats();
     int n = 0;
     for (const auto& question : m_pDoc->Questions())
-        m_pList->addItem(LineOf(m_pDoc->m_nQuizType, ++n, *question));
-    // The list measures its lines itself and scrolls sideways to the longest one.
+        lines.append(LineOf(formats, m_pDoc->m_nQuizType, ++n, *question));
+    // One insertion, and every line as high as the first, so a list of thousands of
+    // questions is not laid out line by line on every visit.
+    m_pList->addItems(lines);
+    if (!lines.isEmpty()) {
+        QListWidgetItem* first = m_pList->item(0);
+        first->setSizeHint(QSize(WidestLineWidth(lines), m_pList->sizeHintForRow(0)));
+    }
     m_pList->setCurrentRow(-1);
     m_pList->horizontalScrollBar()->setValue(0);
+}
+
+int CQuestionManagerPage::WidestLineWidth(const QStringList& lines) const
+{
+    // The list scrolls sideways as far as its longest line. Measuring every line
+    // would shape thousands of texts; the longest few by length hold the widest.
+    constexpr qsizetype kMeasured = 32;
+    QList<qsizetype> order(lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    const qsizetype count = std::min(kMeasured, lines.size());
+    std::partial_sort(order.begin(), order.begin() + count, order.end(),
+                      [&](qsizetype a, qsizetype b) { return lines[a].size() > lines[b].size(); });
+    const QFontMetrics metrics(m_pList->font());
+    int widest = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(lines[order[i]]));
+    return widest + 2 * metrics.averageCharWidth();
 }
 
 bool CQuestionManagerPage::eventFilter(QObject* watched, QEvent* event)

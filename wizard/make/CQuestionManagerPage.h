@@ -25,6 +25,17 @@ public:
     // The list line of a question at 1-based position n.
     static QString LineOf(int quizType, int n, const CQuestion& question);
 
+private:
+    // The translated line formats, looked up once per filling of the list.
+    struct LineFormats
+    {
+        QString m_true, m_false, m_card, m_plain;
+    };
+    static LineFormats MakeLineFormats();
+    static QString LineOf(const LineFormats& formats, int quizType, int n,
+                          const CQuestion& question);
+
+public:
 protected:
     void PaintPage(QPainter& painter) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +43,7 @@ protected:
 private:
     void ShowKindTexts(bool hasQuestions);
     void FillList();
+    int WidestLineWidth(const QStringList& lines) const;
     void EnableSelectionButtons(bool enabled);
     void AddQuestion();
     void ModifyQuestion();
