@@ -12,6 +12,7 @@
 // Targets: saving 10,000 questions <= 2x the plain atomic write; opening
 // 100,000 questions <= 2x the plain read + parse. Exit status 1 if missed.
 
+#include "BenchSupport.h"
 #include "CQuizFile.h"
 #include "CTU_QuizDoc.h"
 
@@ -31,22 +32,17 @@
 
 namespace {
 
+using bench::Clock;
+using bench::Median;
+using bench::Milliseconds;
+using bench::MinimalParse;
+using bench::PlainAtomicWrite;
+using bench::PlainQuestion;
+using bench::PlainRead;
+
 constexpr double TARGET_RATIO = 2.0;
 constexpr int SAVE_TARGET_SIZE = 10000;
 constexpr int OPEN_TARGET_SIZE = 100000;
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 int Repeats(int questions)
 {
@@ -62,83 +58,6 @@ void FillQuiz(CTU_QuizDoc& doc, int questions)
         question->m_strQuestion = QStringLiteral("What is the capital of country %1?").arg(i);
         question->m_strAnswer = QStringLiteral("Capital city number %1").arg(i);
     }
-}
-
-bool PlainAtomicWrite(const QString& path, const QByteArray& bytes)
-{
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray temporary = target + ".tmp";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() &&
-                         ::fdatasync(fd) == 0;
-    return ::close(fd) == 0 && written && ::rename(temporary.constData(), target.constData()) == 0;
-}
-
-QByteArray PlainRead(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    QByteArray bytes(::lseek(fd, 0, SEEK_END), Qt::Uninitialized);
-    ::lseek(fd, 0, SEEK_SET);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
-        if (got <= 0)
-            break;
-        done += got;
-    }
-    ::close(fd);
-    bytes.truncate(done);
-    return bytes;
-}
-
-// The least parse that yields the texts: short strings only, no checks.
-struct PlainQuestion
-{
-    QString front;
-    int answer = 0;
-    QString back;
-};
-
-std::vector<PlainQuestion> MinimalParse(const QByteArray& bytes)
-{
-    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
-    const auto* end = p + bytes.size();
-    auto text = [&p](QString* out) {
-        qsizetype length = *p++;
-        if (length == 0xFF) {
-            length = p[0] | (p[1] << 8);
-            p += 2;
-        }
-        *out = QString::fromLatin1(reinterpret_cast<const char*>(p), length);
-        p += length;
-    };
-    QString skipped;
-    text(&skipped);
-    text(&skipped);
-    text(&skipped);
-    p += 8;
-    qsizetype count = p[0] | (p[1] << 8);
-    p += 2;
-    if (count == 0xFFFF) {
-        count = qsizetype(p[0]) | (qsizetype(p[1]) << 8) | (qsizetype(p[2]) << 16) |
-                (qsizetype(p[3]) << 24);
-        p += 4;
-    }
-    std::vector<PlainQuestion> questions(static_cast<size_t>(count));
-    for (auto& question : questions) {
-        if (end - p < 2)
-            break;
-        p += p[0] == 0xFF && p[1] == 0xFF ? 15 : 2;
-        text(&question.front);
-        question.answer = int(p[0] | (p[1] << 8) | (p[2] << 16) | (p[3] << 24));
-        p += 4;
-        text(&question.back);
-    }
-    return questions;
 }
 
 struct Figures
