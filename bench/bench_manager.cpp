@@ -14,7 +14,7 @@
 #include "QuizType.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,8 +57,9 @@ double ShowManager(CSheetHarness& harness)
     CSheetHarness::Settle();
     harness.PageWidget()->repaint();
     const double ms = Milliseconds(Clock::now() - start);
-    const auto* list = harness.PageWidget()->findChild<QListWidget*>();
-    if (harness.Index() != PAGE_QUESTION_MANAGER || !list || list->count() != kQuestions)
+    const auto* list = harness.PageWidget()->findChild<QListView*>();
+    if (harness.Index() != PAGE_QUESTION_MANAGER || !list ||
+        list->model()->rowCount() != kQuestions)
         Fail("the manager did not list every question");
     return ms;
 }

@@ -429,6 +429,25 @@
     </message>
 </context>
 <context>
+    <name>CQuestionListModel</name>
+    <message>
+        <source>%1. T: %2</source>
+        <translation>%1. R: %2</translation>
+    </message>
+    <message>
+        <source>%1. F: %2</source>
+        <translation>%1. F: %2</translation>
+    </message>
+    <message>
+        <source>%1. F: %2  B: %3</source>
+        <translation>%1. V: %2  R: %3</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>CQuestionManagerPage</name>
     <message>
         <source>Statements:</source>
@@ -525,22 +544,6 @@
     <message>
         <source>Questions of the quiz</source>
         <translation>Fragen des Quiz</translation>
-    </message>
-    <message>
-        <source>%1. T: %2</source>
-        <translation>%1. R: %2</translation>
-    </message>
-    <message>
-        <source>%1. F: %2</source>
-        <translation>%1. F: %2</translation>
-    </message>
-    <message>
-        <source>%1. F: %2  B: %3</source>
-        <translation>%1. V: %2  R: %3</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -68,9 +68,9 @@ private:
     static QStringList ManagerLines(CSheetHarness& harness)
     {
         QStringList lines;
-        auto* list = harness.Find<QListWidget>(QStringLiteral("questionList"));
-        for (int row = 0; list && row < list->count(); ++row)
-            lines.append(list->item(row)->text());
+        auto* list = harness.Find<QListView>(QStringLiteral("questionList"));
+        for (int row = 0; list && row < list->model()->rowCount(); ++row)
+            lines.append(list->model()->index(row, 0).data().toString());
         return lines;
     }
 

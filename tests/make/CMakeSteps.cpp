@@ -5,7 +5,7 @@
 #include "CTU_QuizDoc.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -95,21 +95,23 @@ void CMakeSteps::WriteWord(const QString& word)
 QStringList CMakeSteps::ListLines() const
 {
     QStringList lines;
-    auto* list = m_h.Find<QListWidget>(QStringLiteral("questionList"));
+    auto* list = m_h.Find<QListView>(QStringLiteral("questionList"));
     if (!list || !list->isVisible())
         return lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
+    const QAbstractItemModel* model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines << model->index(row, 0).data().toString();
     return lines;
 }
 
 void CMakeSteps::SelectLine(int row)
 {
-    auto* list = m_h.Find<QListWidget>(QStringLiteral("questionList"));
+    auto* list = m_h.Find<QListView>(QStringLiteral("questionList"));
     QVERIFY(list);
-    QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    const QModelIndex line = list->model()->index(row, 0);
+    QVERIFY(line.isValid());
+    list->scrollTo(line);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(line).center());
     CSheetHarness::Settle();
 }
 

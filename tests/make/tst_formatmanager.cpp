@@ -1,5 +1,5 @@
 #include "CMakeSteps.h"
-#include "CQuestionManagerPage.h"
+#include "CQuestionListModel.h"
 #include "CQuizSheet.h"
 #include "CStringTable.h"
 #include "CTU_QuizDoc.h"
@@ -7,7 +7,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -206,7 +206,7 @@ private slots:
         CMakeSteps(harness).NewQuizOfKind(kind);
         QCOMPARE(GroupTitle(harness), group);
         QCOMPARE(Help(harness), Text(help));
-        QVERIFY(!harness.Find<QListWidget>(QStringLiteral("questionList"))->isVisible());
+        QVERIFY(!harness.Find<QListView>(QStringLiteral("questionList"))->isVisible());
         auto* add = harness.Find<QPushButton>(QStringLiteral("addButton"));
         auto* modify = harness.Find<QPushButton>(QStringLiteral("modifyButton"));
         auto* remove = harness.Find<QPushButton>(QStringLiteral("deleteButton"));
@@ -268,7 +268,7 @@ private slots:
         question.m_strQuestion = text;
         question.m_nAnswer = answer;
         question.m_strAnswer = back;
-        QCOMPARE(CQuestionManagerPage::LineOf(kind, 1, question), line);
+        QCOMPARE(CQuestionListModel::LineOf(kind, 1, question), line);
     }
 
     void deletingRenumbersAndRewritesTheFile()
@@ -308,7 +308,7 @@ private slots:
     {
         CSheetHarness harness;
         MakeTrueFalse(harness, {QStringLiteral("One")});
-        auto* list = harness.Find<QListWidget>(QStringLiteral("questionList"));
+        auto* list = harness.Find<QListView>(QStringLiteral("questionList"));
         list->setFocus(); // in the list, but nothing selected
         CSheetHarness::Settle();
         harness.ClickPageButton(QStringLiteral("Modify a Statement"));
@@ -362,7 +362,7 @@ private slots:
     {
         CSheetHarness harness;
         MakeTrueFalse(harness, {QString(120, u'w')});
-        auto* list = harness.Find<QListWidget>(QStringLiteral("questionList"));
+        auto* list = harness.Find<QListView>(QStringLiteral("questionList"));
         QVERIFY(list->horizontalScrollBar()->maximum() > 0);
     }
 

@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -235,14 +235,14 @@ QString CRandomPupil::PressKey(QWidget* target)
 
 QString CRandomPupil::PickListLine()
 {
-    const QList<QListWidget*> lists = Usable<QListWidget>(m_pHarness->Sheet());
-    if (lists.isEmpty() || lists.first()->count() == 0)
+    const QList<QListView*> lists = Usable<QListView>(m_pHarness->Sheet());
+    if (lists.isEmpty() || !lists.first()->model() || lists.first()->model()->rowCount() == 0)
         return ClickSomething(false);
-    QListWidget* list = lists.first();
-    const int row = Below(list->count());
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    const QRect where = list->visualItemRect(item);
+    QListView* list = lists.first();
+    const QModelIndex line = list->model()->index(Below(list->model()->rowCount()), 0);
+    const int row = line.row();
+    list->scrollTo(line);
+    const QRect where = list->visualRect(line);
     ++m_nListPicks;
     const bool twice = Below(4) == 0;
     if (twice)

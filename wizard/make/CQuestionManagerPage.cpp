@@ -2,23 +2,20 @@
 
 #include "CDib.h"
 #include "CPrompt.h"
-#include "CQuestion.h"
+#include "CQuestionListModel.h"
 #include "CQuizSheet.h"
 #include "CStringTable.h"
 #include "CTU_QuizDoc.h"
 #include "ResourceIds.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-
-#include <algorithm>
-#include <numeric>
 
 namespace {
 const QPoint kHeaderAt(0, 0);
@@ -82,7 +79,7 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     : CQuizPage(context, parent), m_pAdd(new QPushButton(tr("Add  a Question"), this)),
       m_pModify(new QPushButton(tr("Modify a Question"), this)),
       m_pDelete(new QPushButton(tr("Delete a Question"), this)), m_pGroup(new QGroupBox(this)),
-      m_pList(new QListWidget(m_pGroup))
+      m_pModel(new CQuestionListModel(*context.m_pDoc, this)), m_pList(new QListView(m_pGroup))
 {
     setObjectName(QStringLiteral("questionManagerPage"));
     m_pAdd->setObjectName(QStringLiteral("addButton"));
@@ -99,49 +96,25 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_pList->setUniformItemSizes(true);
+    m_pList->setModel(m_pModel);
     m_pList->setAccessibleName(tr("Questions of the quiz"));
     m_pList->installEventFilter(this);
     m_pHelp = AddLabel(QString(), kHelpRect, false);
     m_pHelp->setObjectName(QStringLiteral("managerHelp"));
 
     // Only the user's own moves in the list count, not the list settling after a refill.
-    connect(m_pList, &QListWidget::currentRowChanged, this, [this] {
+    connect(m_pList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         if (m_pList->hasFocus())
             EnableSelectionButtons(true);
     });
-    connect(m_pList, &QListWidget::itemPressed, this, [this] { EnableSelectionButtons(true); });
-    connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { ModifyQuestion(); });
+    connect(m_pList, &QListView::pressed, this, [this] { EnableSelectionButtons(true); });
+    connect(m_pList, &QListView::doubleClicked, this, [this] { ModifyQuestion(); });
     connect(m_pAdd, &QPushButton::clicked, this, &CQuestionManagerPage::AddQuestion);
     connect(m_pModify, &QPushButton::clicked, this, &CQuestionManagerPage::ModifyQuestion);
     connect(m_pDelete, &QPushButton::clicked, this, &CQuestionManagerPage::DeleteQuestion);
 }
 
 CQuestionManagerPage::~CQuestionManagerPage() = default;
-
-CQuestionManagerPage::LineFormats CQuestionManagerPage::MakeLineFormats()
-{
-    return {tr("%1. T: %2"), tr("%1. F: %2"), tr("%1. F: %2  B: %3"), tr("%1. %2")};
-}
-
-QString CQuestionManagerPage::LineOf(int quizType, int n, const CQuestion& question)
-{
-    return LineOf(MakeLineFormats(), quizType, n, question);
-}
-
-QString CQuestionManagerPage::LineOf(const LineFormats& formats, int quizType, int n,
-                                     const CQuestion& question)
-{
-    const QString number = QString::number(n);
-    switch (quizType) {
-    case QUIZ_TRUE_FALSE:
-        return (question.m_nAnswer == 0 ? formats.m_true : formats.m_false)
-            .arg(number, question.m_strQuestion);
-    case QUIZ_FLASH_CARD:
-        return formats.m_card.arg(number, question.m_strQuestion, question.m_strAnswer);
-    default:
-        return formats.m_plain.arg(number, question.m_strQuestion);
-    }
-}
 
 void CQuestionManagerPage::EnableSelectionButtons(bool enabled)
 {
@@ -200,45 +173,27 @@ void CQuestionManagerPage::OnSetActive()
 
 void CQuestionManagerPage::FillList()
 {
-    const QSignalBlocker quiet(m_pList);
-    m_pList->clear();
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(m_pDoc->Questions().size()));
-    const LineFormats formats = MakeLineFormats();
-    int n = 0;
-    for (const auto& question : m_pDoc->Questions())
-        lines.append(LineOf(formats, m_pDoc->m_nQuizType, ++n, *question));
-    // One insertion, and every line as high as the first, so a list of thousands of
-    // questions is not laid out line by line on every visit.
-    m_pList->addItems(lines);
-    if (!lines.isEmpty()) {
-        QListWidgetItem* first = m_pList->item(0);
-        first->setSizeHint(QSize(WidestLineWidth(lines), m_pList->sizeHintForRow(0)));
+    m_pModel->Refill();
+    if (m_pModel->rowCount() > 0) {
+        // Every line as high as the first and as wide as the widest, so a list of
+        // thousands of questions is not laid out line by line on every visit.
+        const int height = m_pList->sizeHintForRow(0);
+        m_pModel->SetLineSize(QSize(m_pModel->WidestLineWidth(m_pList->font()), height));
     }
-    m_pList->setCurrentRow(-1);
     m_pList->horizontalScrollBar()->setValue(0);
 }
 
-int CQuestionManagerPage::WidestLineWidth(const QStringList& lines) const
+int CQuestionManagerPage::SelectedRow() const
 {
-    // The list scrolls sideways as far as its longest line. Measuring every line
-    // would shape thousands of texts; the longest few by length hold the widest.
-    constexpr qsizetype kMeasured = 32;
-    QList<qsizetype> order(lines.size());
-    std::iota(order.begin(), order.end(), 0);
-    const qsizetype count = std::min(kMeasured, lines.size());
-    std::partial_sort(order.begin(), order.begin() + count, order.end(),
-                      [&](qsizetype a, qsizetype b) { return lines[a].size() > lines[b].size(); });
-    const QFontMetrics metrics(m_pList->font());
-    int widest = 0;
-    for (qsizetype i = 0; i < count; ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(lines[order[i]]));
-    return widest + 2 * metrics.averageCharWidth();
+    const QModelIndex current = m_pList->currentIndex();
+    if (!current.isValid() || !m_pList->selectionModel()->isSelected(current))
+        return -1;
+    return current.row();
 }
 
 bool CQuestionManagerPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pList && event->type() == QEvent::FocusIn && m_pList->count() > 0)
+    if (watched == m_pList && event->type() == QEvent::FocusIn && m_pModel->rowCount() > 0)
         EnableSelectionButtons(true);
     return CQuizPage::eventFilter(watched, event);
 }
@@ -250,15 +205,15 @@ int CQuestionManagerPage::EditorTarget() const
 
 void CQuestionManagerPage::AddQuestion()
 {
-    m_pDoc->m_nCurrent = m_pList->count();
+    m_pDoc->m_nCurrent = m_pModel->rowCount();
     m_pDoc->m_bModifying = 0;
     GoToPage(EditorTarget());
 }
 
 void CQuestionManagerPage::ModifyQuestion()
 {
-    const int row = m_pList->currentRow();
-    if (row < 0 || !m_pList->currentItem() || !m_pList->currentItem()->isSelected())
+    const int row = SelectedRow();
+    if (row < 0)
         return;
     m_pDoc->m_nCurrent = row;
     m_pDoc->m_bModifying = 1;
@@ -267,13 +222,11 @@ void CQuestionManagerPage::ModifyQuestion()
 
 void CQuestionManagerPage::DeleteQuestion()
 {
-    const int row = m_pList->currentRow();
-    const bool selected =
-        row >= 0 && m_pList->currentItem() && m_pList->currentItem()->isSelected();
+    const int row = SelectedRow();
     CPrompt* prompt = m_pDoc->Prompt();
-    if (selected && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
+    if (row >= 0 && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
         m_pDoc->RemoveQuestion(row);
-        delete m_pList->takeItem(row);
+        m_pModel->Refill();
         m_pDoc->m_nQuestionCount = static_cast<int>(m_pDoc->Questions().size());
         m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
     }

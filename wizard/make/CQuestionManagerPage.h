@@ -2,9 +2,9 @@
 
 #include "CQuizPage.h"
 
-class CQuestion;
+class CQuestionListModel;
 class QGroupBox;
-class QListWidget;
+class QListView;
 
 // Page 4: the list of a quiz's questions, with Add, Modify and Delete. Every
 // visit rebuilds the page from the document and rewrites the quiz file.
@@ -22,20 +22,6 @@ public:
     void OnCommand(int id) override;
     QPushButton* DefaultButton() const override { return m_pAdd; }
 
-    // The list line of a question at 1-based position n.
-    static QString LineOf(int quizType, int n, const CQuestion& question);
-
-private:
-    // The translated line formats, looked up once per filling of the list.
-    struct LineFormats
-    {
-        QString m_true, m_false, m_card, m_plain;
-    };
-    static LineFormats MakeLineFormats();
-    static QString LineOf(const LineFormats& formats, int quizType, int n,
-                          const CQuestion& question);
-
-public:
 protected:
     void PaintPage(QPainter& painter) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,7 +29,8 @@ protected:
 private:
     void ShowKindTexts(bool hasQuestions);
     void FillList();
-    int WidestLineWidth(const QStringList& lines) const;
+    // The row the user picked in the list, or -1 while no line is selected.
+    int SelectedRow() const;
     void EnableSelectionButtons(bool enabled);
     void AddQuestion();
     void ModifyQuestion();
@@ -56,7 +43,8 @@ private:
     QPushButton* m_pModify;
     QPushButton* m_pDelete;
     QGroupBox* m_pGroup;
-    QListWidget* m_pList;
+    CQuestionListModel* m_pModel;
+    QListView* m_pList;
     QLabel* m_pHelp;
     std::unique_ptr<CDib> m_pHeader;
     std::unique_ptr<CDib> m_pSide;
