@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <unordered_map>
+
 namespace {
 
 constexpr int kFileHeaderSize = 14;
@@ -38,9 +40,21 @@ QByteArray ReadResource(int resourceId)
     return file.readAll();
 }
 
+// The program's pictures never change while it runs, and pages load their
+// pictures again on every visit: each is decoded once, and every later load
+// shares the decoded picture's data.
+const CDib& DecodedPicture(int resourceId)
+{
+    static std::unordered_map<int, CDib> decoded;
+    auto found = decoded.find(resourceId);
+    if (found == decoded.end())
+        found = decoded.emplace(resourceId, CDib(resourceId, ReadResource(resourceId))).first;
+    return found->second;
+}
+
 } // namespace
 
-CDib::CDib(int resourceId) : CDib(resourceId, ReadResource(resourceId)) {}
+CDib::CDib(int resourceId) : CDib(DecodedPicture(resourceId)) {}
 
 CDib::CDib(int resourceId, const QByteArray& bmpFile) : m_nResourceId(resourceId)
 {

@@ -16,7 +16,7 @@ class QPainter;
 class CDib
 {
 public:
-    // Loads the bitmap resource with this id.
+    // Loads the bitmap resource with this id (decoded once, then shared).
     explicit CDib(int resourceId);
     // Reads a picture from the bytes of a BMP file; the id names it in errors.
     CDib(int resourceId, const QByteArray& bmpFile);

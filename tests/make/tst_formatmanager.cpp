@@ -358,12 +358,35 @@ private slots:
         QVERIFY(harness.Sheet()->isVisible());
     }
 
+    // Every line is as wide as the widest, wherever that line is in the list, so the
+    // sideways scroll reaches the end of it.
+    void longLinesScrollSideways_data()
+    {
+        QTest::addColumn<int>("longAt");
+        QTest::addRow("only line") << 0;
+        QTest::addRow("first of many") << 0;
+        QTest::addRow("in the middle") << 20;
+        QTest::addRow("last") << 39;
+    }
     void longLinesScrollSideways()
     {
+        QFETCH(int, longAt);
+        const bool alone = QByteArray(QTest::currentDataTag()) == "only line";
         CSheetHarness harness;
-        MakeTrueFalse(harness, {QString(120, u'w')});
+        harness.StartNewQuiz(QStringLiteral("long.qiz"));
+        CTU_QuizDoc& doc = *harness.Doc();
+        doc.SetQuizType(QUIZ_SPELLING);
+        const QString longWord = QString(120, u'W');
+        for (int i = 0; i < (alone ? 1 : 40); ++i)
+            doc.AddQuestion()->m_strQuestion = i == longAt ? longWord : QStringLiteral("cat");
+        harness.Sheet()->GoToPage(PAGE_QUESTION_MANAGER);
+        CSheetHarness::Settle();
         auto* list = harness.Find<QListView>(QStringLiteral("questionList"));
-        QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+        const QString line = list->model()->index(longAt, 0).data().toString();
+        QCOMPARE(line, QStringLiteral("%1. %2").arg(longAt + 1).arg(longWord));
+        const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+        QVERIFY2(reach >= list->fontMetrics().horizontalAdvance(line),
+                 qPrintable(QStringLiteral("the list reaches %1 pixels").arg(reach)));
     }
 
     // A quiz saved before its kind was chosen has no editor: Add leads to the format page.

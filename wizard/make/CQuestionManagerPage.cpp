@@ -2,6 +2,7 @@
 
 #include "CDib.h"
 #include "CPrompt.h"
+#include "CQuestionLineDelegate.h"
 #include "CQuestionListModel.h"
 #include "CQuizSheet.h"
 #include "CStringTable.h"
@@ -97,6 +98,7 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     m_pList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_pList->setUniformItemSizes(true);
     m_pList->setModel(m_pModel);
+    m_pList->setItemDelegate(new CQuestionLineDelegate(m_pList));
     m_pList->setAccessibleName(tr("Questions of the quiz"));
     m_pList->installEventFilter(this);
     m_pHelp = AddLabel(QString(), kHelpRect, false);
