@@ -389,6 +389,31 @@ private slots:
                  qPrintable(QStringLiteral("the list reaches %1 pixels").arg(reach)));
     }
 
+    // Another quiz replaces the document while the manager is hidden (Take Quiz from the
+    // welcome page): the list must not read the questions that are gone, and shows the new
+    // quiz's when the manager is visited again (Review on the score page).
+    void listFollowsAReplacedDocument()
+    {
+        CSheetHarness harness;
+        MakeTrueFalse(harness,
+                      {QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+        auto* list = harness.Find<QListView>(QStringLiteral("questionList"));
+        const QAbstractItemModel* model = list->model();
+        QCOMPARE(model->rowCount(), 3);
+        harness.Click(IDCANCEL);
+        QCOMPARE(harness.Index(), int(PAGE_WELCOME));
+
+        harness.Doc()->ClearQuestions();
+        for (int row = 0; row < model->rowCount(); ++row)
+            QVERIFY(model->index(row, 0).data().toString().isEmpty());
+        harness.Doc()->m_strQuizPath = harness.PathOf(QStringLiteral("other.qiz"));
+        harness.Doc()->m_nQuizType = QUIZ_TRUE_FALSE;
+        harness.Doc()->AddQuestion()->m_strQuestion = QStringLiteral("Four");
+        harness.Sheet()->GoToPage(PAGE_QUESTION_MANAGER);
+        CSheetHarness::Settle();
+        QCOMPARE(CMakeSteps(harness).ListLines(), QStringList{"1. T: Four"});
+    }
+
     // A quiz saved before its kind was chosen has no editor: Add leads to the format page.
     void quizWithoutAKindDoesNotBreakTheManager_data()
     {
