@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QThread>
 
 #include <array>
 
@@ -102,9 +103,24 @@ void CRandomPupil::QueueScriptedAnswers()
     prompt.QueuePrinter(Below(100) < CHANCE_PRINT_TO_PDF ? m_strPrinterFile : QString());
 }
 
+QWidget* CRandomPupil::OpenDialog() const
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    return dialog && m_pHarness && dialog != m_pHarness->Sheet() ? dialog : nullptr;
+}
+
 QString CRandomPupil::Step()
 {
     QueueScriptedAnswers();
+    // A dialog that waits without a loop of its own (the print choice) is answered
+    // as a step, like a page: were the clock's timer to answer it, the session would
+    // depend on how fast the machine runs.
+    if (QWidget* dialog = OpenDialog()) {
+        const QString what = QStringLiteral("act on dialog %1").arg(dialog->objectName());
+        ActOnDialog(dialog);
+        CSheetHarness::Settle();
+        return what;
+    }
     const int roll = Below(100);
     QString done;
     const int page = m_pHarness->Index();
@@ -255,8 +271,9 @@ QString CRandomPupil::PickListLine()
 
 void CRandomPupil::AnswerOpenDialog()
 {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog || !m_pHarness || dialog == m_pHarness->Sheet())
+    // Only a dialog running its own loop (exec) blocks the step that opened it.
+    QWidget* dialog = OpenDialog();
+    if (!dialog || QThread::currentThread()->loopLevel() == 0)
         return;
     if (dialog != m_pLastDialog) {
         m_pLastDialog = dialog;

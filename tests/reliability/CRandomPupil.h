@@ -43,6 +43,8 @@ private:
     QString PickListLine();
     QString AnswerAndMoveOn();
     QString RandomText();
+    // The modal dialog open over the sheet, if any.
+    QWidget* OpenDialog() const;
     void AnswerOpenDialog();
     void ActOnDialog(QWidget* dialog);
     QWidget* Target() const;
