@@ -228,6 +228,7 @@ void CQuestionManagerPage::DeleteQuestion()
     CPrompt* prompt = m_pDoc->Prompt();
     if (row >= 0 && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
         m_pDoc->RemoveQuestion(row);
+        // The line goes with its question, before the save can run a message's loop.
         m_pModel->Refill();
         m_pDoc->m_nQuestionCount = static_cast<int>(m_pDoc->Questions().size());
         m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
