@@ -1,5 +1,9 @@
 #include "CSpeechSynthesizer.h"
 
+#include "CSystemSpeechRegistry.h"
+
+#include <QFile>
+
 #include <espeak-ng/speak_lib.h>
 
 namespace {
@@ -52,9 +56,13 @@ QByteArray CSpeechSynthesizer::Audio::Pcm() const
 bool CSpeechSynthesizer::EnsureStarted()
 {
     if (g_engineState == EngineState::NotStarted) {
+        // The data the engine check found is the data spoken with, so a spelling
+        // quiz offered is never silent (ESPEAK_DATA_PATH may name an empty folder).
+        const QByteArray dataFolder = QFile::encodeName(CSystemSpeechRegistry::EspeakDataFolder());
         // DONT_EXIT: a missing data folder must fail the call, not end the program.
-        const int rate =
-            espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0,
+                                           dataFolder.isEmpty() ? nullptr : dataFolder.constData(),
+                                           espeakINITIALIZE_DONT_EXIT);
         if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
             espeak_SetSynthCallback(&ForwardSamples);
             g_nSampleRate = rate;
