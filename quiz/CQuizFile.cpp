@@ -147,6 +147,34 @@ private:
     char* m_p = nullptr;
 };
 
+// Line breaks are LF alone in memory and CR LF in the file, as other readers
+// of the format expect; files with either are read.
+QString FileLineBreaks(const QString& text)
+{
+    if (!text.contains(u'\n'))
+        return text;
+    QString file;
+    file.reserve(text.size() + text.count(u'\n'));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == u'\n' && (i == 0 || text.at(i - 1) != u'\r'))
+            file += u'\r';
+        file += text.at(i);
+    }
+    return file;
+}
+
+void ToMemoryLineBreaks(QString& text)
+{
+    if (text.contains(u'\r'))
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// The most a question's text takes in the file, its line breaks grown to CR LF.
+qsizetype QuestionTextCapacity(const QString& text)
+{
+    return Writer::StringCapacity(text) + 2 * text.count(u'\n');
+}
+
 qsizetype Capacity(const CTU_QuizDoc& doc)
 {
     // Magic, kind, counts, class record; then tag and answer per question.
@@ -155,8 +183,8 @@ qsizetype Capacity(const CTU_QuizDoc& doc)
     qsizetype size = FIXED_FIELDS + Writer::StringCapacity(doc.m_strQuizPath) +
                      Writer::StringCapacity(doc.m_strQuizName);
     for (const auto& question : doc.Questions()) {
-        size += RECORD_FIELDS + Writer::StringCapacity(question->m_strQuestion) +
-                Writer::StringCapacity(question->m_strAnswer);
+        size += RECORD_FIELDS + QuestionTextCapacity(question->m_strQuestion) +
+                QuestionTextCapacity(question->m_strAnswer);
     }
     return size;
 }
@@ -295,7 +323,11 @@ bool ReadQuestion(Reader& reader, CQuestion* question)
     if (!reader.String(&question->m_strQuestion))
         return false;
     question->m_nAnswer = reader.I32();
-    return reader.String(&question->m_strAnswer);
+    if (!reader.String(&question->m_strAnswer))
+        return false;
+    ToMemoryLineBreaks(question->m_strQuestion);
+    ToMemoryLineBreaks(question->m_strAnswer);
+    return true;
 }
 
 // Writes until everything is written or the device refuses. A short write
@@ -367,9 +399,9 @@ QByteArray CQuizFile::Serialize(const CTU_QuizDoc& doc)
         else
             out.U16(TAG_CLASS | QUESTION_CLASS_INDEX);
         first = false;
-        out.String(question->m_strQuestion);
+        out.String(FileLineBreaks(question->m_strQuestion));
         out.U32(static_cast<quint32>(question->m_nAnswer));
-        out.String(question->m_strAnswer);
+        out.String(FileLineBreaks(question->m_strAnswer));
     }
     return out.Take();
 }

@@ -86,6 +86,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void longListCount();
+    void lineBreaks_data();
+    void lineBreaks();
     void zeroLengthFileOpensEmpty();
     void countsDisagree_data();
     void countsDisagree();
@@ -312,6 +314,38 @@ void TestQuizFile::roundTrip()
         QVERIFY(question->IsOpen());
     }
     QVERIFY(m_prompt.m_messages.isEmpty());
+}
+
+void TestQuizFile::lineBreaks_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("CR LF") << QByteArray("one\r\ntwo\r\n") << "one\ntwo\n";
+    QTest::addRow("LF alone") << QByteArray("one\ntwo") << "one\ntwo";
+    QTest::addRow("both") << QByteArray("\none\r\ntwo") << "\none\ntwo";
+    QTest::addRow("CR alone stays") << QByteArray("one\rtwo") << "one\rtwo";
+}
+
+void TestQuizFile::lineBreaks()
+{
+    // Line breaks are CR LF in the file, as other readers of the format
+    // expect; files with LF alone are read too.
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, text);
+    const QString path = Path("breaks.qiz");
+    QVERIFY(
+        WriteFile(path, Header(QUIZ_FLASH_CARD, 1, 1) + CLASS_RECORD + Body(stored, 0, stored)));
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    QVERIFY(doc.OnOpenDocument(path));
+    QCOMPARE(doc.Question(0)->m_strQuestion, text);
+    QCOMPARE(doc.Question(0)->m_strAnswer, text);
+
+    QVERIFY(doc.OnSaveDocument(path));
+    QByteArray written = text.toLatin1();
+    written.replace("\n", "\r\n");
+    QCOMPARE(ReadFile(path), Header(QUIZ_FLASH_CARD, 1, 1, path.toLocal8Bit()) + CLASS_RECORD +
+                                 Body(written, 0, written));
 }
 
 void TestQuizFile::longListCount()
