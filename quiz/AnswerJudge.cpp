@@ -27,7 +27,7 @@ QString MathAnswerText(const CQuestion& question)
     const double value = MathRules::EvaluateProblem(question.m_strQuestion);
     if (MathRules::IsSmallAnswer(value)) {
         return Tr(" The correct answer is %1 = %2")
-            .arg(question.m_strQuestion, MathRules::FormatSmallAnswer(value));
+            .arg(question.m_strQuestion, MathRules::FormatTinyAnswer(value));
     }
     return Tr(" The correct answer is %1 = %2.  Although this answer display shows two decimal "
               "places, the Tutorama accepts any correct answer rounded to two or more decimal "

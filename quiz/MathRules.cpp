@@ -78,10 +78,20 @@ double Sign(double value)
 
 QString Fixed(double value, int decimals)
 {
-    // Large enough for the longest fixed form of a double.
-    char buffer[400];
+    // Large enough for the longest fixed form of a double, and for
+    // MAX_TINY_STEPS decimals.
+    char buffer[512];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+// The fewest decimals that read back as exactly this value.
+QString ShortestFixed(double value)
+{
+    char buffer[512];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
@@ -116,6 +126,49 @@ double OutOfRangeValue(const char* begin, const char* end)
     const char* point = std::find(begin, end, '.');
     const bool wholePart = std::any_of(begin, point, [](char c) { return c >= '1' && c <= '9'; });
     return wholePart ? HUGE_VAL : 0.0;
+}
+
+// The judge of a typed answer's value: equal to the hundredth, rounded half
+// up, or for values below 0.005 equal to two significant digits.
+bool IsAnswerValueCorrect(double correct, double typed)
+{
+    const double sC = Sign(correct);
+    const double sR = Sign(typed);
+    double magC = std::fabs(correct);
+    double magR = std::fabs(typed);
+    const double ci = RoundHalfUp(magC * HUNDREDTHS);
+    const double ri = RoundHalfUp(magR * HUNDREDTHS);
+    if (ci != 0.0 || correct == 0.0)
+        return sC * ci == sR * ri;
+    // A tiny value is matched to two significant digits: scale both by the
+    // same power of ten until the correct value reaches 10.
+    for (int steps = 0; magC < TINY_TARGET && steps < MAX_TINY_STEPS; ++steps) {
+        magC *= 10.0;
+        magR *= 10.0;
+    }
+    const double cs = sC * RoundHalfUp(magC);
+    const double rs = sR * RoundHalfUp(magR);
+    const float difference = std::fabs(static_cast<float>(cs - rs));
+    return difference <= std::fabs(cs) * TINY_TOLERANCE;
+}
+
+// A tiny value as the judge sees it: rounded half up to two significant
+// digits, written with just the decimals that takes.
+QString TwoSignificantDigits(double value)
+{
+    int decimals = 0;
+    double magnitude = std::fabs(value);
+    for (; magnitude < TINY_TARGET && decimals < MAX_TINY_STEPS; ++decimals)
+        magnitude *= 10.0;
+    return Fixed(Sign(value) * RoundHalfUp(magnitude) / std::pow(10.0, decimals), decimals);
+}
+
+// Turns the trailing zeros of a fixed-point text into blanks, keeping its width.
+QString BlankTrailingZeros(QString text)
+{
+    for (qsizetype i = text.size() - 1; i >= 0 && text.at(i) == u'0'; --i)
+        text[i] = u' ';
+    return text;
 }
 
 } // namespace
@@ -259,26 +312,7 @@ double EvaluateProblem(const QString& text)
 
 bool IsMathAnswerCorrect(const QString& problem, const QString& response)
 {
-    const double correct = EvaluateProblem(problem);
-    const double typed = ReadNumberOrZero(response);
-    const double sC = Sign(correct);
-    const double sR = Sign(typed);
-    double magC = std::fabs(correct);
-    double magR = std::fabs(typed);
-    const double ci = RoundHalfUp(magC * HUNDREDTHS);
-    const double ri = RoundHalfUp(magR * HUNDREDTHS);
-    if (ci != 0.0 || correct == 0.0)
-        return sC * ci == sR * ri;
-    // A tiny value is matched to two significant digits: scale both by the
-    // same power of ten until the correct value reaches 10.
-    for (int steps = 0; magC < TINY_TARGET && steps < MAX_TINY_STEPS; ++steps) {
-        magC *= 10.0;
-        magR *= 10.0;
-    }
-    const double cs = sC * RoundHalfUp(magC);
-    const double rs = sR * RoundHalfUp(magR);
-    const float difference = std::fabs(static_cast<float>(cs - rs));
-    return difference <= std::fabs(cs) * TINY_TOLERANCE;
+    return IsAnswerValueCorrect(EvaluateProblem(problem), ReadNumberOrZero(response));
 }
 
 bool IsValidAnswerNumber(const QString& text)
@@ -295,10 +329,18 @@ bool IsValidAnswerNumber(const QString& text)
 
 QString FormatSmallAnswer(double value)
 {
-    QString text = Fixed(value, SMALL_DECIMALS);
-    for (qsizetype i = text.size() - 1; i >= 0 && text.at(i) == u'0'; --i)
-        text[i] = u' ';
-    return text;
+    return BlankTrailingZeros(Fixed(value, SMALL_DECIMALS));
+}
+
+QString FormatTinyAnswer(double value)
+{
+    // Eight decimals hold too few digits of the smallest values, and they
+    // round once more than the judge does (3.247e-6 shows as 0.00000325);
+    // where that form would be judged wrong, the value is shown as judged.
+    QString eightDecimals = FormatSmallAnswer(value);
+    if (IsAnswerValueCorrect(value, ReadNumberOrZero(eightDecimals)))
+        return eightDecimals;
+    return BlankTrailingZeros(TwoSignificantDigits(value));
 }
 
 bool IsSmallAnswer(double value)
@@ -309,13 +351,16 @@ bool IsSmallAnswer(double value)
 QString FormatMathAnswer(double value)
 {
     if (IsSmallAnswer(value))
-        return FormatSmallAnswer(value);
+        return FormatTinyAnswer(value);
     // Hundredths are rounded half up, as the judge rounds them, so the answer
     // shown for 1/8 is 0.13 and typing it is correct; "%.2f" would show 0.12.
     const double hundredths = std::fabs(value) * HUNDREDTHS;
     if (hundredths >= EXACT_WHOLE_NUMBERS)
         return Fixed(value, ANSWER_DECIMALS);
-    return Fixed(Sign(value) * RoundHalfUp(hundredths) / HUNDREDTHS, ANSWER_DECIMALS);
+    const QString text = Fixed(Sign(value) * RoundHalfUp(hundredths) / HUNDREDTHS, ANSWER_DECIMALS);
+    // Near the end of a double's precision the hundredths of the text read
+    // back may round the other way; the value's own digits are judged right.
+    return IsAnswerValueCorrect(value, ReadNumberOrZero(text)) ? text : ShortestFixed(value);
 }
 
 } // namespace MathRules

@@ -37,7 +37,11 @@ bool IsMathAnswerCorrect(const QString& problem, const QString& response);
 bool IsValidAnswerNumber(const QString& text);
 // Eight decimals with the trailing zeros turned into blanks (tiny answers).
 QString FormatSmallAnswer(double value);
-// Two decimals, or FormatSmallAnswer for non-zero values below 0.01.
+// The answer shown for a non-zero value below 0.01: FormatSmallAnswer when
+// typing that is judged correct, else the value to two significant digits,
+// with as many decimals as that takes (0.000000033 for 1 / 30000000).
+QString FormatTinyAnswer(double value);
+// Two decimals, or FormatTinyAnswer for non-zero values below 0.01.
 QString FormatMathAnswer(double value);
 // True when FormatMathAnswer shows the value in its tiny form.
 bool IsSmallAnswer(double value);

@@ -2,6 +2,10 @@
 #include "CQuestion.h"
 #include "CTU_QuizDoc.h"
 
+#include "MathRules.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace AnswerJudge;
@@ -17,6 +21,7 @@ private slots:
     void judgingLeavesStoredTextsAlone();
     void correctAnswerText_data();
     void correctAnswerText();
+    void shownMathAnswerIsJudgedCorrect();
     void verdictTexts();
     void trueFalseVerdict_data();
     void trueFalseVerdict();
@@ -145,6 +150,22 @@ void TestAnswerJudge::correctAnswerText_data()
     QTest::addRow("math 0.01 is not tiny") << int(QUIZ_MATH) << true << "1/100"
                                            << ""
                                            << " The correct answer is 1/100 = 0.01" + twoPlaces;
+    // Eight decimals hold too few digits of these: the value as judged is shown.
+    QTest::addRow("math below eight decimals") << int(QUIZ_MATH) << true << "1 / 30000000"
+                                               << ""
+                                               << " The correct answer is 1 / 30000000 = "
+                                                  "0.000000033";
+    QTest::addRow("math rounded twice") << int(QUIZ_MATH) << true << "3 / 923915"
+                                        << ""
+                                        << " The correct answer is 3 / 923915 = 0.0000032";
+    QTest::addRow("math with no digit in eight decimals")
+        << int(QUIZ_MATH) << true << "0.000001 / 99999999"
+        << ""
+        << " The correct answer is 0.000001 / 99999999 = 0.00000000000001 ";
+    QTest::addRow("math eight decimals kept where they are judged right")
+        << int(QUIZ_MATH) << true << "-1 / 800"
+        << ""
+        << " The correct answer is -1 / 800 = -0.00125   ";
 }
 
 void TestAnswerJudge::correctAnswerText()
@@ -161,6 +182,65 @@ void TestAnswerJudge::correctAnswerText()
     question->m_strQuestion = front;
     question->m_strAnswer = back;
     QCOMPARE(CorrectAnswerText(doc, *question), text);
+}
+
+namespace {
+
+// A number as the math editor's keypad builds it: at most eight characters,
+// nine with a point, sometimes with a minus sign.
+QString RandomNumber(QRandomGenerator& random)
+{
+    const int digits = 1 + int(random.bounded(8));
+    QString number;
+    for (int i = 0; i < digits; ++i)
+        number += QChar(u'0' + int(random.bounded(10)));
+    if (random.bounded(2) == 0)
+        number.insert(int(random.bounded(digits + 1)), u'.');
+    if (random.bounded(8) == 0 && digits < 8)
+        number.prepend(u'-');
+    return number;
+}
+
+// Mostly a short number divided by a long one, where the tiny answers are.
+QString RandomProblem(QRandomGenerator& random)
+{
+    static const QString kOperators = QStringLiteral("+-*/");
+    const QChar op = random.bounded(4) == 0 ? kOperators.at(int(random.bounded(3))) : u'/';
+    QString left = RandomNumber(random);
+    if (op == u'/' && random.bounded(2) == 0)
+        left.truncate(1 + int(random.bounded(2)));
+    return left + u' ' + op + u' ' + RandomNumber(random);
+}
+
+} // namespace
+
+void TestAnswerJudge::shownMathAnswerIsJudgedCorrect()
+{
+    // Whatever answer the feedback shows, typed as shown, is judged correct.
+    constexpr int kProblems = 120000;
+    QRandomGenerator random(20261208);
+    const QRegularExpression shownAnswer(QStringLiteral(" = (-?[0-9]+\\.[0-9]+)"));
+    CTU_QuizDoc doc;
+    doc.SetQuizType(QUIZ_MATH);
+    CQuestion* question = doc.AddQuestion();
+    int problems = 0;
+    int tiny = 0;
+    while (problems < kProblems) {
+        question->m_strQuestion = RandomProblem(random);
+        if (MathRules::ValidateProblem(question->m_strQuestion) != MathRules::PROBLEM_VALID)
+            continue;
+        ++problems;
+        const QString sentence = CorrectAnswerText(doc, *question);
+        const QRegularExpressionMatch match = shownAnswer.match(sentence);
+        QVERIFY2(match.hasMatch(), qPrintable(sentence));
+        question->m_strResponse = match.captured(1);
+        QVERIFY2(MathRules::IsValidAnswerNumber(question->m_strResponse), qPrintable(sentence));
+        QVERIFY2(JudgeAnswer(doc, *question), qPrintable(sentence));
+        if (MathRules::IsSmallAnswer(MathRules::EvaluateProblem(question->m_strQuestion)))
+            ++tiny;
+    }
+    // The draw reaches the tiny answers often enough to matter.
+    QVERIFY2(tiny > kProblems / 10, qPrintable(QString::number(tiny)));
 }
 
 void TestAnswerJudge::verdictTexts()
