@@ -43,9 +43,22 @@
 #include <QFileInfo>
 #include <QShortcut>
 
+#include <chrono>
+
 #ifndef TUTORAMA_DATA_DIR
 #define TUTORAMA_DATA_DIR "/usr/share/tutorama"
 #endif
+
+namespace {
+
+// The clock to the nanosecond: two starts in the same second differ too.
+unsigned StartSeed()
+{
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+    return static_cast<unsigned>(ticks ^ (ticks >> 32));
+}
+
+} // namespace
 
 CQuizApp::CQuizApp() : CQuizApp(Options{}) {}
 
@@ -83,6 +96,9 @@ CQuizSheet* CQuizApp::BuildSheet()
         m_options.m_strQuizDir.isEmpty() ? QDir::currentPath() : m_options.m_strQuizDir;
 
     m_pDoc = std::make_unique<CTU_QuizDoc>();
+    // Seeded once here, so each start asks in its own order; the feedback
+    // dialogs seed again from the clock as they open.
+    m_pDoc->SeedRandom(StartSeed());
     CPrompt* prompt = m_options.m_pPrompt;
     if (!prompt) {
         m_pWidgetPrompt = std::make_unique<CWidgetPrompt>();

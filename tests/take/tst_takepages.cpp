@@ -9,9 +9,12 @@
 #include "ResourceIds.h"
 
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+
+#include <cstdlib>
 
 // The corners of the take pages that whole journeys do not reach: every
 // score, the perfect-score dance frame by frame, the moves of the
@@ -256,6 +259,55 @@ private slots:
         }
         QVERIFY(harness.Doc()->m_bRandomPhase);
         QCOMPARE(harness.Doc()->m_nAnswered, 0);
+    }
+
+    void eachStartAsksInItsOwnOrder()
+    {
+        // Every start of the program begins from the library's unseeded
+        // generator; the first question asked must still vary between starts.
+        QList<Item> items;
+        for (int i = 0; i < 6; ++i)
+            items.append({QStringLiteral("Statement %1").arg(i), 0, {}});
+        QSet<QString> firstAsked;
+        for (int start = 0; start < 8; ++start) {
+            std::srand(1);
+            CSheetHarness harness;
+            const QString path = harness.PathOf(QStringLiteral("order.qiz"));
+            CTakeDriver::WriteQuiz(path, QUIZ_TRUE_FALSE, items);
+            CTakeDriver take(harness);
+            take.OpenForTaking(path);
+            harness.Click(ID_WIZNEXT);
+            firstAsked.insert(take.ShownQuestion());
+        }
+        QVERIFY2(firstAsked.size() > 1, qPrintable(firstAsked.values().join(u',')));
+    }
+
+    void backStartsTheQuestionOnItsFirstTry()
+    {
+        CSheetHarness harness;
+        CTakeDriver::MakeDeterministic(harness.Doc());
+        const QString path = harness.PathOf(QStringLiteral("back.qiz"));
+        CTakeDriver::WriteQuiz(
+            path, QUIZ_MATH, {{QStringLiteral("2 + 2"), 0, {}}, {QStringLiteral("3 + 3"), 0, {}}});
+        CTakeDriver take(harness);
+        take.OpenForTaking(path);
+        harness.Click(ID_WIZNEXT);
+        const QString first = take.ShownQuestion();
+        take.TypeAnswer(QString::number(harness.Doc()->EvaluateProblem(first)));
+        take.NextWithFeedback();
+        take.TypeAnswer(QStringLiteral("1"));
+        QVERIFY(take.NextWithFeedback(CTakeDriver::Action::TryAgain).tryAgainEnabled);
+
+        // Back from the second try of the next question: the first one is wrong
+        // now, and on its first try it offers a second.
+        harness.Click(ID_WIZBACK);
+        QCOMPARE(take.ShownQuestion(), first);
+        take.TypeAnswer(QStringLiteral("1"));
+        const CTakeDriver::Seen seen = take.NextWithFeedback(CTakeDriver::Action::TryAgain);
+        QVERIFY(seen.tryAgainEnabled);
+        QVERIFY(seen.viewAnswerEnabled);
+        QCOMPARE(take.ShownQuestion(), first);
+        QCOMPARE(harness.Doc()->m_nAttempt, 2);
     }
 };
 

@@ -83,6 +83,9 @@ int CQuestionPage::OnWizardBack()
     if (m_pDoc->m_nCurrent > 0 && m_pDoc->m_nAnswered > 0) {
         --m_pDoc->m_nCurrent;
         --m_pDoc->m_nAnswered;
+        // The question gone back to starts on its first try, whatever try the
+        // one left was on.
+        m_pDoc->m_nAttempt = 1;
         ShowAgain();
     } else {
         GoToPage(IntroPage(m_nQuizType));
