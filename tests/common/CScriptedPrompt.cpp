@@ -17,6 +17,11 @@ void CScriptedPrompt::ShowMessage(const QString& text)
     m_messages.append(text);
 }
 
+void CScriptedPrompt::ShowWarning(const QString& text)
+{
+    m_warnings.append(text);
+}
+
 QString CScriptedPrompt::NextFile(const QString& what)
 {
     m_dialogs.append(what);
@@ -57,6 +62,7 @@ void CScriptedPrompt::Clear()
 {
     m_questions.clear();
     m_messages.clear();
+    m_warnings.clear();
     m_dialogs.clear();
     m_unanswered.clear();
     m_yesNo.clear();

@@ -21,7 +21,7 @@ public:
     bool OnQueryCancel() override;
     QPushButton* DefaultButton() const override;
 
-    // The file name part of a path: after its last "\" or "/", then after its last ":".
+    // The file name part of a path: everything after its last "/".
     static QString QuizNameOf(const QString& path);
 
 protected:
@@ -30,6 +30,8 @@ protected:
 
 private:
     void SaveAs();
+    // Tells the user and returns true when path is a file that cannot be replaced.
+    bool RefuseReadOnly(const QString& path);
 
     std::unique_ptr<CDib> m_pHeader;
     std::unique_ptr<CDib> m_pDiskFace;
