@@ -1,12 +1,8 @@
 #include "CCellEdit.h"
 
-#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -19,7 +15,7 @@ constexpr int kMeasuredLetters = 64;
 
 } // namespace
 
-CCellEdit::CCellEdit(QWidget* parent) : QLineEdit(parent) {}
+CCellEdit::CCellEdit(QWidget* parent) : CLineEdit(parent) {}
 
 QFont CCellEdit::CellFont()
 {
@@ -101,27 +97,11 @@ QList<int> CCellEdit::CellLines() const
 
 void CCellEdit::paintEvent(QPaintEvent* event)
 {
-    QLineEdit::paintEvent(event);
+    CLineEdit::paintEvent(event);
     const QRect area = TextArea();
     QPainter painter(this);
     painter.setClipRect(area);
     painter.setPen(QPen(kCellCyan, 1));
     for (int x : CellLines())
         painter.drawLine(x, area.top(), x, area.bottom());
-}
-
-void CCellEdit::keyPressEvent(QKeyEvent* event)
-{
-    // A paste with no text on the clipboard must not wipe the selected letters.
-    if (event->matches(QKeySequence::Paste) && !ClipboardOffersText()) {
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-bool CCellEdit::ClipboardOffersText()
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText() && !data->text().isEmpty();
 }

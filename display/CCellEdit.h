@@ -1,7 +1,8 @@
 #pragma once
 
+#include "CLineEdit.h"
+
 #include <QFont>
-#include <QLineEdit>
 #include <QList>
 
 // A one-line text box divided into letter cells by cyan lines, for spelling
@@ -10,7 +11,7 @@
 // in the middles of the real gaps, measured from the box's own text layout, so
 // each letter sits in one cell whatever font the machine resolved and however
 // far the text scrolled.
-class CCellEdit : public QLineEdit
+class CCellEdit : public CLineEdit
 {
     Q_OBJECT
 
@@ -42,10 +43,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static bool ClipboardOffersText();
     QRect TextArea() const;
     int CaretX() const;
 };

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -582,6 +585,134 @@ private slots:
         QCOMPARE(h.Title(), QStringLiteral("Tutorama: Question 1 of 1"));
         QCOMPARE(steps.TextOf(QStringLiteral("wordEdit")), Shown(QUIZ_SPELLING, 1));
         QCOMPARE(steps.FileQuestions(), QStringList{Shown(QUIZ_SPELLING, 1)});
+    }
+
+    void pasteReplacesTheSelection_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("stored");
+        QTest::addRow("math") << int(QUIZ_MATH) << "42"
+                              << "6 * 7"
+                              << "6 * 7";
+        QTest::addRow("spelling") << int(QUIZ_SPELLING) << "cat"
+                                  << "Dog"
+                                  << "dog";
+    }
+    void pasteReplacesTheSelection()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, stored);
+        CSheetHarness h;
+        CMakeSteps steps(h);
+        h.Context().m_bSpeechAvailable = true;
+        steps.NewQuizOfKind(kind);
+        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
+        CSheetHarness::Settle();
+        steps.Type(EditName(kind), typed);
+        auto* box = h.Find<QLineEdit>(EditName(kind));
+        box->selectAll();
+        QApplication::clipboard()->setText(pasted);
+        h.ClickPageButton(QStringLiteral("Paste"));
+        QCOMPARE(box->text(), stored);
+
+        // Undo brings back what was there; with the keyboard, paste replaces too.
+        QTest::keySequence(box, QKeySequence::Undo);
+        QCOMPARE(box->text(), typed);
+        box->selectAll();
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), stored);
+        h.Click(ID_SHEET_FINISH);
+        QCOMPARE(steps.FileQuestions(), QStringList{stored});
+        QApplication::clipboard()->clear();
+    }
+
+    void pastingAPictureChangesNothing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addRow("math") << int(QUIZ_MATH);
+        QTest::addRow("spelling") << int(QUIZ_SPELLING);
+    }
+    void pastingAPictureChangesNothing()
+    {
+        QFETCH(int, kind);
+        CSheetHarness h;
+        CMakeSteps steps(h);
+        h.Context().m_bSpeechAvailable = true;
+        steps.NewQuizOfKind(kind);
+        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
+        CSheetHarness::Settle();
+        const QString typed = Shown(kind, 1);
+        steps.Type(EditName(kind), typed);
+        auto* picture = new QMimeData;
+        picture->setImageData(QImage(8, 8, QImage::Format_RGB32));
+        QApplication::clipboard()->setMimeData(picture);
+        auto* box = h.Find<QLineEdit>(EditName(kind));
+        box->setFocus();
+        box->selectAll();
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(box->selectedText(), typed);
+        h.ClickPageButton(QStringLiteral("Paste"));
+        QCOMPARE(box->text(), typed);
+        QApplication::clipboard()->clear();
+    }
+
+    void spellingUndoWorksAfterACapital()
+    {
+        CSheetHarness h;
+        CMakeSteps steps(h);
+        h.Context().m_bSpeechAvailable = true;
+        steps.NewQuizOfKind(QUIZ_SPELLING);
+        h.ClickPageButton(QStringLiteral("Add a Word"));
+        steps.Type(QStringLiteral("wordEdit"), QStringLiteral("caT"));
+        auto* box = h.Find<QLineEdit>(QStringLiteral("wordEdit"));
+        QCOMPARE(box->text(), QStringLiteral("cat"));
+        QVERIFY(box->isUndoAvailable());
+        QTest::keySequence(box, QKeySequence::Undo);
+        QVERIFY2(box->text().size() < 3, qPrintable(box->text()));
+        QTest::keySequence(box, QKeySequence::Redo);
+        QCOMPARE(box->text(), QStringLiteral("cat"));
+    }
+
+    void lineBreaksAreWrittenAsCrLf_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addRow("statement") << int(QUIZ_TRUE_FALSE);
+        QTest::addRow("card") << int(QUIZ_FLASH_CARD);
+    }
+    void lineBreaksAreWrittenAsCrLf()
+    {
+        QFETCH(int, kind);
+        CSheetHarness h;
+        CMakeSteps steps(h);
+        steps.NewQuizOfKind(kind);
+        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
+        CSheetHarness::Settle();
+        if (kind == QUIZ_TRUE_FALSE) {
+            steps.Type(EditName(kind), QStringLiteral("Line one"));
+            QTest::keyClick(h.Find<QWidget>(EditName(kind)), Qt::Key_Return);
+            steps.Type(EditName(kind), QStringLiteral("Line two"));
+            h.ClickPageButton(QStringLiteral("True"));
+        } else {
+            // Enter turns a card; a line break comes in with pasted text.
+            QApplication::clipboard()->setText(QStringLiteral("Line one\nLine two"));
+            h.ClickPageButton(QStringLiteral("Paste"));
+            QApplication::clipboard()->clear();
+            h.ClickPageButton(QStringLiteral("Flip Card"));
+            steps.Type(EditName(kind), QStringLiteral("Back"));
+        }
+        h.Click(ID_SHEET_FINISH);
+        QFile file(h.PathOf(QStringLiteral("quiz.qiz")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.contains("Line one\r\nLine two"));
+        QVERIFY(!bytes.contains("\r\r"));
+        // Read back, the line break is one again.
+        QCOMPARE(steps.FileQuestions().value(0), QStringLiteral("Line one\nLine two"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "CMathEditPage.h"
 
 #include "CDib.h"
+#include "CLineEdit.h"
 #include "CPrompt.h"
 #include "CQuestion.h"
 #include "CQuizSheet.h"
@@ -10,10 +11,6 @@
 #include "PictureLayout.h"
 #include "ResourceIds.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 
@@ -64,7 +61,7 @@ constexpr std::array<Key, 15> kKeys{{
 CMathEditPage::CMathEditPage(CWizardContext& context, QWidget* parent)
     : CEditPage(context, QUIZ_MATH, {IDB_MATH_EDIT_BANNER, IDB_MATH_SIDE, IDS_MATH_EDIT_HELP},
                 parent),
-      m_pProblem(new QLineEdit(this)), m_pClear(new QPushButton(tr("Clear Problem"), this)),
+      m_pProblem(new CLineEdit(this)), m_pClear(new QPushButton(tr("Clear Problem"), this)),
       m_pPaste(new QPushButton(tr("Paste"), this))
 {
     setObjectName(QStringLiteral("mathEditPage"));
@@ -131,9 +128,7 @@ void CMathEditPage::ClearProblem()
 void CMathEditPage::OnPaste()
 {
     PlayWave(IDW_PASTE);
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (data && data->hasText())
-        m_pProblem->paste();
+    m_pProblem->PasteFromButton();
     m_pProblem->setFocus();
 }
 

@@ -2,7 +2,7 @@
 
 #include "CEditPage.h"
 
-class QLineEdit;
+class CLineEdit;
 
 // Page 8: one arithmetic problem per visit, entered on a calculator keypad.
 // Only the problem is stored; its answer is worked out when the quiz is taken.
@@ -34,7 +34,7 @@ private:
     void OnPaste();
     int CheckProblem() const;
 
-    QLineEdit* m_pProblem;
+    CLineEdit* m_pProblem;
     QPushButton* m_pClear;
     QPushButton* m_pPaste;
     std::unique_ptr<CDib> m_pCalculator;

@@ -6,9 +6,6 @@
 #include "CQuizSheet.h"
 #include "ResourceIds.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 
@@ -31,6 +28,7 @@ CSpellingEditPage::CSpellingEditPage(CWizardContext& context, QWidget* parent)
     m_pWord->setGeometry(kWordRect);
     m_pWord->setFrame(false);
     m_pWord->setAccessibleName(tr("Spelling word"));
+    m_pWord->SetLowerCase(true);
     m_pPaste->setObjectName(QStringLiteral("pasteButton"));
     m_pPaste->setGeometry(kPasteRect);
     m_pPaste->setAccessibleDescription(tr("Puts the word you copied into the word box."));
@@ -53,7 +51,8 @@ void CSpellingEditPage::LoadOwnPictures()
 
 void CSpellingEditPage::OnWordChanged(const QString& word)
 {
-    // Words are kept in lower case, whatever the keyboard or the clipboard gave.
+    // The box lowers what is typed and pasted; anything else that brings
+    // capitals (a drop) is lowered here, at the cost of the undo history.
     const QString lower = word.toLower();
     if (lower != word) {
         const int cursor = m_pWord->cursorPosition();
@@ -67,9 +66,7 @@ void CSpellingEditPage::OnWordChanged(const QString& word)
 void CSpellingEditPage::OnPaste()
 {
     PlayWave(IDW_PASTE);
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (data && data->hasText())
-        m_pWord->paste();
+    m_pWord->PasteFromButton();
     m_pWord->setFocus();
 }
 
