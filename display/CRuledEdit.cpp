@@ -16,6 +16,13 @@ CRuledEdit::CRuledEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     // Tab moves on to the next control, as in every other box of a page.
     setTabChangesFocus(true);
+    // A scroll moves the pixels already drawn and paints only the rows that
+    // come in; the line under such a row lies outside them, where the moved
+    // pixels hold the top of the box, which has no line. So all is redrawn.
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0)
+            viewport()->update();
+    });
 }
 
 QList<int> CRuledEdit::LinePositions(int clientBottom, qreal lineHeight, int origin)

@@ -6,6 +6,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QtMath>
@@ -45,6 +47,8 @@ private slots:
     void ruledLinePositions();
     void linesMeetTheText();
     void linesAreDrawnBlue();
+    void linesStayWhenScrollingBack_data();
+    void linesStayWhenScrollingBack();
     void upArrowOnFirstLineKeepsCaret_data();
     void upArrowOnFirstLineKeepsCaret();
     void pictureOnlyPasteLeavesText();
@@ -140,6 +144,51 @@ void TestRuledEdit::linesAreDrawnBlue()
         QCOMPARE(shot.pixel(x, y), kBlue);
     QVERIFY(shot.pixel(x, lines.at(0) - 1) != kBlue);
     QVERIFY(shot.pixel(x, 0) != kBlue);
+}
+
+void TestRuledEdit::linesStayWhenScrollingBack_data()
+{
+    QTest::addColumn<bool>("wheel");
+    QTest::addRow("up arrow") << false;
+    QTest::addRow("mouse wheel") << true;
+}
+
+void TestRuledEdit::linesStayWhenScrollingBack()
+{
+    // What is on screen: the window's backing store, where a scroll moves the
+    // pixels already drawn (grabbing the widget would draw it afresh).
+    QFETCH(bool, wheel);
+    QStringList rows;
+    for (int i = 0; i < 40; ++i)
+        rows << QStringLiteral("Row %1").arg(i);
+    m_pRuled->setPlainText(rows.join(u'\n'));
+    m_pRuled->setFocus();
+    m_pRuled->moveCursor(QTextCursor::End);
+    QTest::qWait(20);
+    QWidget* viewport = m_pRuled->viewport();
+    for (int step = 0; step < 12; ++step) {
+        if (wheel) {
+            const QPoint at = viewport->rect().center();
+            QWheelEvent up(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(viewport, &up);
+        } else {
+            QTest::keyClick(m_pRuled, Qt::Key_Up);
+        }
+        QTest::qWait(5);
+    }
+    const QScrollBar* bar = m_pRuled->verticalScrollBar();
+    QVERIFY(bar->value() < bar->maximum());
+    const QImage screen = m_pWindow->screen()
+                              ->grabWindow(m_pWindow->winId())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = viewport->mapTo(m_pWindow, QPoint(0, 0)) * screen.devicePixelRatio();
+    const int x = origin.x() + viewport->width() * 3 / 4;
+    const QList<int> lines = m_pRuled->RuledLines();
+    QVERIFY(lines.size() > 3);
+    for (int y : lines)
+        QCOMPARE(screen.pixel(x, origin.y() + y), kBlue);
 }
 
 void TestRuledEdit::upArrowOnFirstLineKeepsCaret_data()
