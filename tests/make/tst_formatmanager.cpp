@@ -363,14 +363,19 @@ private slots:
     void longLinesScrollSideways_data()
     {
         QTest::addColumn<int>("longAt");
-        QTest::addRow("only line") << 0;
-        QTest::addRow("first of many") << 0;
-        QTest::addRow("in the middle") << 20;
-        QTest::addRow("last") << 39;
+        QTest::addColumn<QString>("others");
+        const QString cat = QStringLiteral("cat");
+        QTest::addRow("only line") << 0 << cat;
+        QTest::addRow("first of many") << 0 << cat;
+        QTest::addRow("in the middle") << 20 << cat;
+        QTest::addRow("last") << 39 << cat;
+        // The widest line is not the one with the most letters.
+        QTest::addRow("wide letters among longer lines") << 33 << QString(160, u'i');
     }
     void longLinesScrollSideways()
     {
         QFETCH(int, longAt);
+        QFETCH(QString, others);
         const bool alone = QByteArray(QTest::currentDataTag()) == "only line";
         CSheetHarness harness;
         harness.StartNewQuiz(QStringLiteral("long.qiz"));
@@ -378,7 +383,7 @@ private slots:
         doc.SetQuizType(QUIZ_SPELLING);
         const QString longWord = QString(120, u'W');
         for (int i = 0; i < (alone ? 1 : 40); ++i)
-            doc.AddQuestion()->m_strQuestion = i == longAt ? longWord : QStringLiteral("cat");
+            doc.AddQuestion()->m_strQuestion = i == longAt ? longWord : others;
         harness.Sheet()->GoToPage(PAGE_QUESTION_MANAGER);
         CSheetHarness::Settle();
         auto* list = harness.Find<QListView>(QStringLiteral("questionList"));

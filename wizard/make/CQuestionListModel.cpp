@@ -5,10 +5,66 @@
 #include "QuizType.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QtMath>
 
 #include <algorithm>
-#include <numeric>
+#include <array>
+#include <functional>
+#include <utility>
 #include <vector>
+
+namespace {
+
+int DigitsOf(int n)
+{
+    int digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
+
+// The advance of each character in one font, looked up once per character:
+// a line's width short of kerning is the sum of its characters' advances.
+class CharacterAdvances
+{
+public:
+    explicit CharacterAdvances(const QFontMetricsF& metrics) : m_metrics(metrics)
+    {
+        m_latin1.fill(-1);
+    }
+
+    qreal Of(QStringView text)
+    {
+        qreal sum = 0;
+        for (const QChar c : text)
+            sum += Of(c);
+        return sum;
+    }
+
+private:
+    qreal Of(QChar c)
+    {
+        const char16_t code = c.unicode();
+        if (code < m_latin1.size()) {
+            qreal& advance = m_latin1[code];
+            if (advance < 0)
+                advance = m_metrics.horizontalAdvance(c);
+            return advance;
+        }
+        auto found = m_others.constFind(code);
+        if (found == m_others.constEnd())
+            found = m_others.insert(code, m_metrics.horizontalAdvance(c));
+        return *found;
+    }
+
+    const QFontMetricsF& m_metrics;
+    std::array<qreal, 256> m_latin1;
+    QHash<char16_t, qreal> m_others;
+};
+
+} // namespace
 
 CQuestionListModel::CQuestionListModel(const CTU_QuizDoc& doc, QObject* parent)
     : QAbstractListModel(parent), m_doc(doc)
@@ -67,25 +123,44 @@ QString CQuestionListModel::LineAt(int row) const
 
 int CQuestionListModel::WidestLineWidth(const QFont& font) const
 {
-    // Measuring every line would shape thousands of texts; the longest few
-    // by their number of characters hold the widest.
-    constexpr int kMeasured = 32;
+    // Shaping every line of thousands takes long; adding up the advances of
+    // their characters is quick and gives each line's width, short of kerning,
+    // however few or wide its letters. The widest few by that sum are then
+    // measured exactly, and the list is as wide as the wider of the two.
+    constexpr int kMeasured = 16;
     const auto& questions = m_doc.Questions();
     const int rows = std::min(m_nRows, static_cast<int>(questions.size()));
-    auto lengthOf = [&](int row) {
+    const QFontMetricsF metrics(font);
+    CharacterAdvances advances(metrics);
+    const qreal digit = advances.Of(QStringLiteral("0"));
+    const qreal frame = advances.Of(FormatFrame(m_doc.m_nQuizType));
+    const bool showsBacks = m_doc.m_nQuizType == QUIZ_FLASH_CARD;
+    std::vector<std::pair<qreal, int>> sums(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
         const CQuestion& question = *questions[static_cast<size_t>(row)];
-        return question.m_strQuestion.size() + question.m_strAnswer.size();
-    };
-    std::vector<int> order(static_cast<size_t>(rows));
-    std::iota(order.begin(), order.end(), 0);
-    const auto measured = order.begin() + std::min(kMeasured, rows);
-    std::partial_sort(order.begin(), measured, order.end(),
-                      [&](int a, int b) { return lengthOf(a) > lengthOf(b); });
-    const QFontMetrics metrics(font);
-    int widest = 0;
-    for (auto row = order.begin(); row != measured; ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(LineAt(*row)));
-    return widest + 2 * metrics.averageCharWidth();
+        qreal sum = frame + digit * DigitsOf(row + 1) + advances.Of(question.m_strQuestion);
+        if (showsBacks)
+            sum += advances.Of(question.m_strAnswer);
+        sums[static_cast<size_t>(row)] = {sum, row};
+    }
+    const auto measured = sums.begin() + std::min(kMeasured, rows);
+    std::partial_sort(sums.begin(), measured, sums.end(), std::greater<>());
+    qreal widest = sums.empty() ? 0 : sums.front().first;
+    for (auto sum = sums.begin(); sum != measured; ++sum)
+        widest = std::max(widest, metrics.horizontalAdvance(LineAt(sum->second)));
+    return qCeil(widest) + 2 * QFontMetrics(font).averageCharWidth();
+}
+
+QString CQuestionListModel::FormatFrame(int quizType) const
+{
+    // What a line adds around the question's texts: the format without its
+    // place holders (true/false lines differ by one letter of equal width).
+    QString frame = quizType == QUIZ_TRUE_FALSE   ? m_formats.m_true
+                    : quizType == QUIZ_FLASH_CARD ? m_formats.m_card
+                                                  : m_formats.m_plain;
+    for (const QString& holder : {QStringLiteral("%1"), QStringLiteral("%2"), QStringLiteral("%3")})
+        frame.remove(holder);
+    return frame;
 }
 
 int CQuestionListModel::rowCount(const QModelIndex& parent) const

@@ -25,7 +25,8 @@ public:
     // until SetLineSize gives them their common size.
     void Refill();
     void SetLineSize(const QSize& size);
-    // The width in font of the widest line, measuring only the longest few lines.
+    // The width in font of the widest line: every line's characters added up,
+    // the widest few measured exactly.
     int WidestLineWidth(const QFont& font) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -41,6 +42,7 @@ private:
     static QString LineOf(const LineFormats& formats, int quizType, int n,
                           const CQuestion& question);
     QString LineAt(int row) const;
+    QString FormatFrame(int quizType) const;
 
     const CTU_QuizDoc& m_doc;
     LineFormats m_formats;
