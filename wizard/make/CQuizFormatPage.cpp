@@ -124,7 +124,8 @@ bool CQuizFormatPage::StoreKind()
     // A quiz never holds questions of another kind: a change drops them, once confirmed.
     if (m_nSelected != m_pDoc->m_nQuizType && m_pDoc->m_nQuestionCount >= 1) {
         CPrompt* prompt = m_pDoc->Prompt();
-        if (!prompt || !prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_CHANGE_QUIZ_TYPE)))
+        if (!prompt || prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_CHANGE_QUIZ_TYPE),
+                                        CPrompt::Reply::No) != CPrompt::Reply::Yes)
             return false;
         m_pDoc->RemoveAllQuestions();
     }
