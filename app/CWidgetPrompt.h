@@ -12,7 +12,6 @@ public:
 
     Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
-    void ShowWarning(const QString& text) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
