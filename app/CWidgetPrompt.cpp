@@ -28,6 +28,11 @@ void CWidgetPrompt::ShowMessage(const QString& text)
     QMessageBox::information(m_pParent, AppName(), text, QMessageBox::Ok);
 }
 
+void CWidgetPrompt::ShowWarning(const QString& text)
+{
+    QMessageBox::warning(m_pParent, AppName(), text, QMessageBox::Ok);
+}
+
 QString CWidgetPrompt::GetOpenFileName(const QString& folder, const QString& filter)
 {
     QFileDialog dialog(m_pParent, QString(), folder, filter);

@@ -12,6 +12,7 @@ public:
 
     Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
+    void ShowWarning(const QString& text) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;

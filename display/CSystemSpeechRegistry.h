@@ -11,7 +11,8 @@ class CSystemSpeechRegistry : public CSpeechRegistry
 public:
     std::optional<Values> OpenKey(const QString& path) const override;
 
-    // The folder of the installed espeak-ng data (it may not exist).
+    // The folder of the installed espeak-ng data (it may not exist). The engine
+    // check and the voice both use it: spelling is offered exactly when it speaks.
     static QString EspeakDataFolder();
     static QString EngineFile();
 };

@@ -25,6 +25,8 @@ public:
     virtual Reply AskYesNo(const QString& text, Reply defaultReply) = 0;
     // A message with an OK button.
     virtual void ShowMessage(const QString& text) = 0;
+    // A message with an OK button about something refused (a warning icon).
+    virtual void ShowWarning(const QString& text) { ShowMessage(text); }
     // The open dialog for an existing file; an empty result means cancelled.
     virtual QString GetOpenFileName(const QString& folder, const QString& filter) = 0;
     // The save-as dialog (asks before overwriting); an empty result means cancelled.

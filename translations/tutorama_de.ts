@@ -365,6 +365,10 @@
 <context>
     <name>CNameQuizPage</name>
     <message>
+        <source>The quiz &quot;%1&quot; is read-only, so it cannot be replaced. Please choose another name for your quiz.</source>
+        <translation>Das Quiz „%1“ ist schreibgeschützt und kann nicht ersetzt werden. Bitte wähle einen anderen Namen für dein Quiz.</translation>
+    </message>
+    <message>
         <source>Before you start to make your quiz, you need to name it. This will allow the Tutorama to automatically save your quiz as you make it. This will  make sure that you do not lose any of your work. </source>
         <translation>Bevor du dein Quiz erstellst, musst du ihm einen Namen geben. Dann kann das Tutorama dein Quiz beim Erstellen automatisch speichern. So geht nichts von deiner Arbeit verloren. </translation>
     </message>

@@ -18,6 +18,11 @@ void CScriptedPrompt::ShowMessage(const QString& text)
     m_messages.append(text);
 }
 
+void CScriptedPrompt::ShowWarning(const QString& text)
+{
+    m_warnings.append(text);
+}
+
 QString CScriptedPrompt::NextFile(const QString& what)
 {
     m_dialogs.append(what);
@@ -59,6 +64,7 @@ void CScriptedPrompt::Clear()
     m_questions.clear();
     m_defaultReplies.clear();
     m_messages.clear();
+    m_warnings.clear();
     m_dialogs.clear();
     m_unanswered.clear();
     m_yesNo.clear();

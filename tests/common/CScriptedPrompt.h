@@ -22,6 +22,7 @@ public:
 
     Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
+    void ShowWarning(const QString& text) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
@@ -36,6 +37,7 @@ public:
     QStringList m_questions;       // texts of Yes/No questions, in order
     QList<Reply> m_defaultReplies; // what Enter would have answered each of them
     QStringList m_messages;        // texts of OK messages, in order
+    QStringList m_warnings;        // texts of OK messages with a warning icon, in order
     QStringList m_dialogs; // "open <folder> <filter>", "save <folder> <filter> <suffix>", "printer"
     QStringList m_unanswered; // calls that found no queued answer
 

@@ -1,11 +1,14 @@
 #include "CNameQuizPage.h"
 #include "CQuizSheet.h"
+#include "CScratchMount.h"
 #include "CSheetHarness.h"
 #include "CStringTable.h"
 #include "CTU_QuizDoc.h"
 #include "ResourceIds.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QtTest>
 
@@ -23,6 +26,12 @@ private:
         for (const QString& text : questions)
             doc.AddQuestion()->m_strQuestion = text;
         QVERIFY(doc.OnSaveDocument(path));
+    }
+
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -115,6 +124,35 @@ private slots:
         QCOMPARE(harness.Index(), int(PAGE_NAME_QUIZ));
         QCOMPARE(harness.m_prompt.m_messages.size(), 1);
         QVERIFY(harness.Doc()->m_strQuizName.isEmpty());
+    }
+
+    void saveAsOntoAReadOnlyQuizIsRefused()
+    {
+        CSheetHarness harness;
+        const QString folder = harness.PathOf(QStringLiteral("locked"));
+        QVERIFY(QDir().mkpath(folder));
+        CScratchMount mount(folder, 1 << 20);
+        const QString path = folder + QStringLiteral("/Old quiz.qiz");
+        WriteQuiz(path, QUIZ_SPELLING, {QStringLiteral("house")});
+        const QByteArray before = ReadFile(path);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+        // Root may write into a read-only file; not into a read-only file system.
+        if (QFileInfo(path).isWritable() && !mount.SetReadOnly(true))
+            QSKIP(qPrintable(QStringLiteral("no read-only file for this user: ") + mount.Error()));
+
+        harness.PressPicture(IDB_MAKE_QUIZ_BUTTON);
+        harness.PressPicture(IDB_NEW_QUIZ_BUTTON);
+        harness.m_prompt.QueueFile(path);
+        harness.PressPicture(IDB_DISK_BUTTON);
+        QCOMPARE(harness.Index(), int(PAGE_NAME_QUIZ));
+        QCOMPARE(harness.m_prompt.m_warnings,
+                 QStringList{QStringLiteral("The quiz \"Old quiz.qiz\" is read-only, so it cannot "
+                                            "be replaced. Please choose another name for your "
+                                            "quiz.")});
+        QVERIFY(harness.m_prompt.m_messages.isEmpty());
+        QVERIFY(harness.Doc()->m_strQuizName.isEmpty());
+        QCOMPARE(ReadFile(path), before);
+        mount.SetReadOnly(false);
     }
 
     void existingQuizCancelledLeavesNextEnabled()

@@ -2,10 +2,12 @@
 
 #include "CDib.h"
 #include "CPictureButton.h"
+#include "CPrompt.h"
 #include "CQuizSheet.h"
 #include "CTU_QuizDoc.h"
 #include "ResourceIds.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 namespace {
@@ -70,6 +72,8 @@ void CNameQuizPage::SaveAs()
     const QString path = AskSaveQuizPath();
     if (path.isEmpty())
         return;
+    if (RefuseReadOnly(path))
+        return;
     // The name goes into the file with the first save; a failed save forgets it again.
     const QString previousName = m_pDoc->m_strQuizName;
     m_pDoc->m_strQuizName = QuizNameOf(path);
@@ -81,6 +85,20 @@ void CNameQuizPage::SaveAs()
     m_context.m_strQuizDir = path.left(folderEnd + 1);
     m_pDoc->m_nManagerBackPage = PAGE_NAME_QUIZ;
     PostNextPage();
+}
+
+bool CNameQuizPage::RefuseReadOnly(const QString& path)
+{
+    // A read-only quiz is not replaced: said before anything is written.
+    const QFileInfo file(path);
+    if (!file.exists() || file.isWritable())
+        return false;
+    if (CPrompt* prompt = m_pDoc->Prompt()) {
+        prompt->ShowWarning(tr("The quiz \"%1\" is read-only, so it cannot be replaced. Please "
+                               "choose another name for your quiz.")
+                                .arg(file.fileName()));
+    }
+    return true;
 }
 
 int CNameQuizPage::OnWizardNext()

@@ -30,6 +30,8 @@ protected:
 
 private:
     void SaveAs();
+    // Tells the user and returns true when path is a file that cannot be replaced.
+    bool RefuseReadOnly(const QString& path);
 
     std::unique_ptr<CDib> m_pHeader;
     std::unique_ptr<CDib> m_pDiskFace;
