@@ -12,6 +12,8 @@ class CScriptedPrompt : public CPrompt
 {
 public:
     void QueueYesNo(bool yes) { m_yesNo.enqueue(yes); }
+    // The next choice question picks the choice of this index.
+    void QueueChoice(int index) { m_choices.enqueue(index); }
     // The next open or save-as dialog returns this path; an empty path cancels.
     void QueueFile(const QString& path) { m_files.enqueue(path); }
     // The next printer dialog prints to this PDF file; an empty path cancels.
@@ -19,6 +21,9 @@ public:
 
     bool AskYesNo(const QString& text) override;
     void ShowMessage(const QString& text) override;
+    // Recorded in m_messages too, so every OK box a user meets is in one list.
+    void ShowWarning(const QString& text) override;
+    int AskChoice(const QString& text, const QStringList& choices, int cancelChoice) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
@@ -26,12 +31,15 @@ public:
 
     bool AllAnswersUsed() const
     {
-        return m_yesNo.isEmpty() && m_files.isEmpty() && m_printers.isEmpty();
+        return m_yesNo.isEmpty() && m_choices.isEmpty() && m_files.isEmpty() &&
+               m_printers.isEmpty();
     }
     void Clear();
 
-    QStringList m_questions; // texts of Yes/No questions, in order
-    QStringList m_messages;  // texts of OK messages, in order
+    QStringList m_questions;       // texts of Yes/No questions, in order
+    QStringList m_messages;        // texts of OK messages, in order
+    QStringList m_warnings;        // those of them shown as warnings
+    QStringList m_choiceQuestions; // texts of choice questions, in order
     QStringList m_dialogs; // "open <folder> <filter>", "save <folder> <filter> <suffix>", "printer"
     QStringList m_unanswered; // calls that found no queued answer
 
@@ -39,6 +47,7 @@ private:
     QString NextFile(const QString& what);
 
     QQueue<bool> m_yesNo;
+    QQueue<int> m_choices;
     QQueue<QString> m_files;
     QQueue<QString> m_printers;
 };
