@@ -324,27 +324,39 @@ bool SettleQuestion(int kind, CQuestion* question)
     return true;
 }
 
-QString Tr(const char* text)
+// A text of this file in the user's language. The free functions below mark
+// theirs with QT_TRANSLATE_NOOP, so that lupdate finds them.
+QString Say(const char* text)
 {
     return QCoreApplication::translate("CQuizFile", text);
 }
 
+QString Tr(const char* text)
+{
+    return Say(text);
+}
+
 QString TooManyQuestions()
 {
-    return Tr("it holds more than %L1 questions, the most a quiz can have")
+    return Say(QT_TRANSLATE_NOOP("CQuizFile",
+                                 "it holds more than %L1 questions, the most a quiz can have"))
         .arg(CQuizFile::MAX_QUESTIONS);
 }
 
 QString TextTooLong()
 {
-    return Tr("a question in it is longer than %L1 characters, the longest a quiz can hold")
+    return Say(QT_TRANSLATE_NOOP(
+                   "CQuizFile",
+                   "a text in it is longer than %L1 characters, the longest a quiz can hold"))
         .arg(CQuizFile::MAX_TEXT_CHARS);
 }
 
 QString FileTooLarge()
 {
     constexpr qint64 MEGABYTE = 1024 * 1024;
-    return Tr("it is larger than %L1 MB, the largest quiz file the Tutorama opens")
+    return Say(QT_TRANSLATE_NOOP(
+                   "CQuizFile",
+                   "it is larger than %L1 MB, the largest quiz file the Tutorama opens"))
         .arg(CQuizFile::MAX_FILE_BYTES / MEGABYTE);
 }
 
@@ -354,28 +366,32 @@ QString ReasonOf(int error)
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return Tr("the file or its folder does not exist");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the file or its folder does not exist"));
     case EACCES:
     case EPERM:
-        return Tr("you are not allowed to use this file or its folder");
+        return Say(
+            QT_TRANSLATE_NOOP("CQuizFile", "you are not allowed to use this file or its folder"));
     case EROFS:
-        return Tr("the disk can only be read, not written");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the disk can only be read, not written"));
     case ENOSPC:
-        return Tr("the disk is full");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the disk is full"));
     case EDQUOT:
-        return Tr("you have used all the disk space you are allowed");
+        return Say(
+            QT_TRANSLATE_NOOP("CQuizFile", "you have used all the disk space you are allowed"));
     case EFBIG:
-        return Tr("the file would be larger than this computer lets you make files");
+        return Say(QT_TRANSLATE_NOOP(
+            "CQuizFile", "the file would be larger than this computer lets you make files"));
     case EISDIR:
-        return Tr("it is a folder");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "it is a folder"));
     case ENAMETOOLONG:
-        return Tr("the name is too long");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the name is too long"));
     case EIO:
-        return Tr("the disk could not be read or written");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the disk could not be read or written"));
     case ENODEV:
-        return Tr("it is not an ordinary file");
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "it is not an ordinary file"));
     default:
-        return Tr("the system refused (%1)").arg(QString::fromLocal8Bit(std::strerror(error)));
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the system refused (%1)"))
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
