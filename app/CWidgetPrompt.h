@@ -10,7 +10,7 @@ class CWidgetPrompt : public CPrompt
 public:
     void SetParent(QWidget* parent) { m_pParent = parent; }
 
-    bool AskYesNo(const QString& text) override;
+    Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
     void ShowWarning(const QString& text) override;
     int AskChoice(const QString& text, const QStringList& choices, int cancelChoice) override;

@@ -23,7 +23,7 @@ namespace {
 class RecordingPrompt : public CPrompt
 {
 public:
-    bool AskYesNo(const QString&) override { return false; }
+    Reply AskYesNo(const QString&, Reply) override { return Reply::Cancel; }
     void ShowMessage(const QString& text) override { m_messages.append(text); }
     void ShowWarning(const QString& text) override { m_messages.append(text); }
     int AskChoice(const QString&, const QStringList&, int cancelChoice) override

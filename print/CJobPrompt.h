@@ -14,7 +14,7 @@ class CJobPrompt : public CPrompt
 public:
     CJobPrompt(CPrompt* prompt, CJobPrinters* printers);
 
-    bool AskYesNo(const QString& text) override;
+    Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
     void ShowWarning(const QString& text) override;
     int AskChoice(const QString& text, const QStringList& choices, int cancelChoice) override;
