@@ -44,6 +44,7 @@
 #include <QShortcut>
 
 #include <chrono>
+#include <csignal>
 
 #ifndef TUTORAMA_DATA_DIR
 #define TUTORAMA_DATA_DIR "/usr/share/tutorama"
@@ -62,7 +63,12 @@ unsigned StartSeed()
 
 CQuizApp::CQuizApp() : CQuizApp(Options{}) {}
 
-CQuizApp::CQuizApp(const Options& options) : m_options(options) {}
+CQuizApp::CQuizApp(const Options& options) : m_options(options)
+{
+    // A save past the user's file-size limit (ulimit -f) must fail like a full
+    // disk, with a message, instead of the system ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 CQuizApp::~CQuizApp()
 {
@@ -176,15 +182,6 @@ void CQuizApp::OpenQuiz(const QString& path)
 {
     if (!m_pSheet)
         BuildSheet();
-    m_pDoc->SetTakeMode();
-    m_pDoc->ClearQuestions();
-    if (!m_pDoc->OnOpenDocument(path))
-        return; // the document has said why; the welcome page stays
-    m_pDoc->m_nManagerBackPage = PAGE_WELCOME;
-    if (m_pDoc->m_nQuestionCount != 0 && IsQuizKind(m_pDoc->m_nQuizType)) {
-        m_pSheet->GoToPage(IntroPage(m_pDoc->m_nQuizType));
-        return;
-    }
-    m_pDoc->Prompt()->ShowMessage(CStringTable::Get(IDS_QUIZ_HAS_NO_QUESTIONS));
-    m_pSheet->GoToPage(IsQuizKind(m_pDoc->m_nQuizType) ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
+    // As if Take Quiz had been pressed and the file chosen.
+    static_cast<CWelcomePage*>(m_pSheet->Page(PAGE_WELCOME))->TakeQuizFrom(path);
 }

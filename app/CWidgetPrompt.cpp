@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 QString AppName()
@@ -31,6 +32,22 @@ void CWidgetPrompt::ShowMessage(const QString& text)
 void CWidgetPrompt::ShowWarning(const QString& text)
 {
     QMessageBox::warning(m_pParent, AppName(), text, QMessageBox::Ok);
+}
+
+int CWidgetPrompt::AskChoice(const QString& text, const QStringList& choices, int cancelChoice)
+{
+    QMessageBox box(QMessageBox::Warning, AppName(), text, QMessageBox::NoButton, m_pParent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::ActionRole));
+    // Escape and the close box are the cancel choice; the first one is the default.
+    if (cancelChoice >= 0 && cancelChoice < buttons.size())
+        box.setEscapeButton(buttons[cancelChoice]);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    const int index = int(buttons.indexOf(box.clickedButton()));
+    return index >= 0 ? index : cancelChoice;
 }
 
 QString CWidgetPrompt::GetOpenFileName(const QString& folder, const QString& filter)

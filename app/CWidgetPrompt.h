@@ -13,6 +13,7 @@ public:
     Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
     void ShowWarning(const QString& text) override;
+    int AskChoice(const QString& text, const QStringList& choices, int cancelChoice) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;

@@ -6,6 +6,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kRuleBlue(0, 0, 255);
@@ -91,6 +93,12 @@ void CRuledEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const QString text = event->text();
+    const bool adds = !text.isEmpty() && (text.front().isPrint() || text.front() == u'\r');
+    if (adds && Room() < text.size()) {
+        event->accept();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -103,5 +111,12 @@ void CRuledEdit::insertFromMimeData(const QMimeData* source)
 {
     // Only plain text goes in; a picture or anything else leaves the text alone.
     if (source->hasText())
-        insertPlainText(source->text());
+        insertPlainText(source->text().left(qMax(0, Room())));
+}
+
+int CRuledEdit::Room() const
+{
+    const qsizetype length = document()->characterCount() - 1; // less the closing paragraph
+    const qsizetype room = m_nMaxLength - length + textCursor().selectedText().size();
+    return int(std::clamp<qsizetype>(room, 0, std::numeric_limits<int>::max()));
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QPlainTextEdit>
 
+#include <limits>
+
 // A multi-line text box ruled like a lined exercise book: a blue line under
 // every row of text. The rows are as high as the box's own font, so the lines
 // meet the text whatever font the page gives the box.
@@ -26,6 +28,9 @@ public:
     // than one row.
     static QList<int> LinePositions(int clientBottom, qreal lineHeight, int origin = 0);
 
+    // The most characters the box takes, typed or pasted.
+    void SetMaxLength(int length) { m_nMaxLength = length; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,4 +39,8 @@ protected:
 
 private:
     bool CaretOnFirstLine() const;
+    // How many more characters fit, counting the selection a new text replaces.
+    int Room() const;
+
+    int m_nMaxLength = std::numeric_limits<int>::max();
 };

@@ -25,6 +25,11 @@ class RecordingPrompt : public CPrompt
 public:
     Reply AskYesNo(const QString&, Reply) override { return Reply::Cancel; }
     void ShowMessage(const QString& text) override { m_messages.append(text); }
+    void ShowWarning(const QString& text) override { m_messages.append(text); }
+    int AskChoice(const QString&, const QStringList&, int cancelChoice) override
+    {
+        return cancelChoice;
+    }
     QString GetOpenFileName(const QString&, const QString&) override { return {}; }
     QString GetSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     bool ChoosePrinter(QPrinter*) override { return false; }

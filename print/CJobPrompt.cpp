@@ -18,6 +18,17 @@ void CJobPrompt::ShowMessage(const QString& text)
         m_pPrompt->ShowMessage(text);
 }
 
+void CJobPrompt::ShowWarning(const QString& text)
+{
+    if (m_pPrompt)
+        m_pPrompt->ShowWarning(text);
+}
+
+int CJobPrompt::AskChoice(const QString& text, const QStringList& choices, int cancelChoice)
+{
+    return m_pPrompt ? m_pPrompt->AskChoice(text, choices, cancelChoice) : cancelChoice;
+}
+
 QString CJobPrompt::GetOpenFileName(const QString& folder, const QString& filter)
 {
     return m_pPrompt ? m_pPrompt->GetOpenFileName(folder, filter) : QString();

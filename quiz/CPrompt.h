@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 
@@ -25,8 +26,11 @@ public:
     virtual Reply AskYesNo(const QString& text, Reply defaultReply) = 0;
     // A message with an OK button.
     virtual void ShowMessage(const QString& text) = 0;
-    // A message with an OK button about something refused (a warning icon).
-    virtual void ShowWarning(const QString& text) { ShowMessage(text); }
+    // A message about something that went wrong, with an OK button.
+    virtual void ShowWarning(const QString& text) = 0;
+    // A question with a button per choice; returns the index of the one
+    // pressed, or cancelChoice when the box is closed without a choice.
+    virtual int AskChoice(const QString& text, const QStringList& choices, int cancelChoice) = 0;
     // The open dialog for an existing file; an empty result means cancelled.
     virtual QString GetOpenFileName(const QString& folder, const QString& filter) = 0;
     // The save-as dialog (asks before overwriting); an empty result means cancelled.

@@ -1,15 +1,21 @@
 #include "CQuizFile.h"
 
+#include "CFileWriter.h"
 #include "CTU_QuizDoc.h"
+#include "MathRules.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -200,6 +206,8 @@ public:
     }
 
     bool Ok() const { return m_ok; }
+    // Whether the read stopped at a text longer than a quiz may hold.
+    bool TooLong() const { return m_bTooLong; }
     qsizetype Left() const { return m_end - m_p; }
 
     quint8 U8() { return Take(1) ? m_p[-1] : 0; }
@@ -228,6 +236,10 @@ public:
         const quint64 bytes = wide ? quint64(length) * 2 : length;
         if (bytes > quint64(Left()))
             return Fail();
+        if (length > quint32(CQuizFile::MAX_TEXT_CHARS)) {
+            m_bTooLong = true;
+            return Fail();
+        }
         const char* data = reinterpret_cast<const char*>(m_p);
         m_p += bytes;
         if (wide) {
@@ -285,6 +297,7 @@ private:
     const uchar* m_p;
     const uchar* m_end;
     bool m_ok = true;
+    bool m_bTooLong = false;
 };
 
 // Reads the tag in front of a question record: the class record for the
@@ -330,23 +343,133 @@ bool ReadQuestion(Reader& reader, CQuestion* question)
     return true;
 }
 
-// Writes until everything is written or the device refuses. A short write
-// is tried again, so that the refusal gives the reason (no space left).
-bool WriteAll(QIODevice& device, const QByteArray& bytes)
+// What a question of the kind may hold, as its editor would have made it.
+// A true/false answer is the index of the editor's choice: anything but 0
+// (True) is read as 1 (False), as the list and the printout show it, so the
+// pupil is judged against the same answer everywhere.
+bool SettleQuestion(int kind, CQuestion* question)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
+    if (kind == QUIZ_TRUE_FALSE && question->m_nAnswer != 0)
+        question->m_nAnswer = 1;
+    if (kind == QUIZ_MATH)
+        return MathRules::ValidateProblem(question->m_strQuestion) == MathRules::PROBLEM_VALID;
     return true;
+}
+
+// A text of this file in the user's language. The free functions below mark
+// theirs with QT_TRANSLATE_NOOP, so that lupdate finds them.
+QString Say(const char* text)
+{
+    return QCoreApplication::translate("CQuizFile", text);
 }
 
 QString Tr(const char* text)
 {
-    return QCoreApplication::translate("CQuizFile", text);
+    return Say(text);
+}
+
+QString TooManyQuestions()
+{
+    return Say(QT_TRANSLATE_NOOP("CQuizFile",
+                                 "it holds more than %L1 questions, the most a quiz can have"))
+        .arg(CQuizFile::MAX_QUESTIONS);
+}
+
+QString TextTooLong()
+{
+    return Say(QT_TRANSLATE_NOOP(
+                   "CQuizFile",
+                   "a text in it is longer than %L1 characters, the longest a quiz can hold"))
+        .arg(CQuizFile::MAX_TEXT_CHARS);
+}
+
+QString FileTooLarge()
+{
+    constexpr qint64 MEGABYTE = 1024 * 1024;
+    return Say(QT_TRANSLATE_NOOP(
+                   "CQuizFile",
+                   "it is larger than %L1 MB, the largest quiz file the Tutorama opens"))
+        .arg(CQuizFile::MAX_FILE_BYTES / MEGABYTE);
+}
+
+// The system's reason for a failure, in words a parent understands.
+QString ReasonOf(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the file or its folder does not exist"));
+    case EACCES:
+    case EPERM:
+        return Say(
+            QT_TRANSLATE_NOOP("CQuizFile", "you are not allowed to use this file or its folder"));
+    case EROFS:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the disk can only be read, not written"));
+    case ENOSPC:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the disk is full"));
+    case EDQUOT:
+        return Say(
+            QT_TRANSLATE_NOOP("CQuizFile", "you have used all the disk space you are allowed"));
+    case EFBIG:
+        return Say(QT_TRANSLATE_NOOP(
+            "CQuizFile", "the file would be larger than this computer lets you make files"));
+    case EISDIR:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "it is a folder"));
+    case ENAMETOOLONG:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the name is too long"));
+    case EIO:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the disk could not be read or written"));
+    case ENODEV:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "it is not an ordinary file"));
+    default:
+        return Say(QT_TRANSLATE_NOOP("CQuizFile", "the system refused (%1)"))
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+// Reads an ordinary file of at most max bytes. The file is looked at before
+// it is opened, and opened without waiting, so a pipe or a device never
+// blocks; a file larger than max is refused before its bytes are read.
+CQuizFile::Status ReadBounded(const QString& path, qint64 max, QByteArray* bytes, QString* reason)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info
+    {
+    };
+    if (::stat(name.constData(), &info) != 0) {
+        *reason = ReasonOf(errno);
+        return CQuizFile::Status::CannotRead;
+    }
+    if (!S_ISREG(info.st_mode))
+        return CQuizFile::Status::NotAFile;
+    if (info.st_size > max) {
+        *reason = FileTooLarge();
+        return CQuizFile::Status::TooLarge;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *reason = ReasonOf(errno);
+        return CQuizFile::Status::CannotRead;
+    }
+    // The name may have been given to something else between the two looks.
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return CQuizFile::Status::NotAFile;
+    }
+    // One byte more than allowed tells a file that grew since it was looked at.
+    *bytes = file.read(max + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *reason = ReasonOf(EIO);
+        return CQuizFile::Status::CannotRead;
+    }
+    if (bytes->size() > max) {
+        bytes->clear();
+        *reason = FileTooLarge();
+        return CQuizFile::Status::TooLarge;
+    }
+    return CQuizFile::Status::Ok;
 }
 
 } // namespace
@@ -408,6 +531,12 @@ QByteArray CQuizFile::Serialize(const CTU_QuizDoc& doc)
 
 CQuizFile::Status CQuizFile::Parse(const QByteArray& bytes, Contents* contents)
 {
+    QString reason;
+    return Parse(bytes, contents, &reason);
+}
+
+CQuizFile::Status CQuizFile::Parse(const QByteArray& bytes, Contents* contents, QString* reason)
+{
     if (bytes.isEmpty()) {
         contents->bEmptyFile = true;
         return Status::Ok;
@@ -422,53 +551,103 @@ CQuizFile::Status CQuizFile::Parse(const QByteArray& bytes, Contents* contents)
     contents->nQuizType = reader.I32();
     contents->nStoredQuestionCount = reader.I32();
     const quint32 count = reader.Count();
+    if (reader.TooLong()) {
+        *reason = TextTooLong();
+        return Status::TooLarge;
+    }
     if (!reader.Ok() || contents->nQuizType < QUIZ_NONE || contents->nQuizType > QUIZ_MATH)
         return Status::Damaged;
     // A count the rest of the file cannot hold is damage, not a reason to
     // allocate that much.
     if (count > quint64(reader.Left()) / MIN_RECORD_SIZE || count > INT_MAX)
         return Status::Damaged;
+    if (count > quint32(MAX_QUESTIONS)) {
+        *reason = TooManyQuestions();
+        return Status::TooLarge;
+    }
     contents->questions.reserve(count);
     bool classKnown = false;
     for (quint32 i = 0; i < count; ++i) {
         auto question = std::make_unique<CQuestion>();
         question->m_nResponse = -1;
-        if (!ReadRecordTag(reader, &classKnown) || !ReadQuestion(reader, question.get()))
+        if (!ReadRecordTag(reader, &classKnown) || !ReadQuestion(reader, question.get())) {
+            if (!reader.TooLong())
+                return Status::Damaged;
+            *reason = TextTooLong();
+            return Status::TooLarge;
+        }
+        if (!SettleQuestion(contents->nQuizType, question.get()))
             return Status::Damaged;
         contents->questions.push_back(std::move(question));
     }
     return Status::Ok;
 }
 
-CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, QString* reason)
+CQuizFile::Status CQuizFile::CheckLimits(const CTU_QuizDoc& doc, QString* reason)
 {
-    const QByteArray bytes = Serialize(doc);
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a size limit) is seen
-    // here: buffered, QSaveFile's final flush fails unnoticed and commit()
-    // puts the cut-short file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAll(file, bytes) ||
-        !file.commit()) {
-        *reason = file.errorString();
-        file.cancelWriting();
-        return Status::CannotWrite;
+    if (doc.Questions().size() > size_t(MAX_QUESTIONS)) {
+        *reason = TooManyQuestions();
+        return Status::TooLarge;
+    }
+    for (const auto& question : doc.Questions()) {
+        if (question->m_strQuestion.size() > MAX_TEXT_CHARS ||
+            question->m_strAnswer.size() > MAX_TEXT_CHARS) {
+            *reason = TextTooLong();
+            return Status::TooLarge;
+        }
     }
     return Status::Ok;
 }
 
+CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, QString* reason)
+{
+    // Nothing is written that could not be opened again.
+    QByteArray bytes;
+    if (CheckLimits(doc, reason) == Status::Ok) {
+        bytes = Serialize(doc);
+        if (bytes.size() > MAX_FILE_BYTES)
+            *reason = FileTooLarge();
+    }
+    if (!reason->isEmpty())
+        return QFileInfo::exists(path) ? Status::CannotWrite : Status::CannotCreate;
+    const CFileWriter::Result result = CFileWriter::Write(path, bytes);
+    switch (result.outcome) {
+    case CFileWriter::Outcome::Written:
+        return Status::Ok;
+    case CFileWriter::Outcome::NotWritten:
+        *reason = ReasonOf(result.nError);
+        return result.bFileExisted ? Status::CannotWrite : Status::CannotCreate;
+    case CFileWriter::Outcome::Damaged:
+        *reason = ReasonOf(result.nError);
+        return Status::WriteDamaged;
+    }
+    return Status::CannotWrite;
+}
+
+bool CQuizFile::Holds(const QString& path, const CTU_QuizDoc& doc)
+{
+    Contents contents;
+    QString reason;
+    if (Load(path, &contents, &reason) != Status::Ok || contents.bEmptyFile ||
+        contents.strQuizName != doc.m_strQuizName || contents.nQuizType != doc.m_nQuizType ||
+        contents.questions.size() != doc.Questions().size())
+        return false;
+    for (size_t i = 0; i < contents.questions.size(); ++i) {
+        const CQuestion& a = *contents.questions[i];
+        const CQuestion& b = *doc.Questions()[i];
+        if (a.m_strQuestion != b.m_strQuestion || a.m_nAnswer != b.m_nAnswer ||
+            a.m_strAnswer != b.m_strAnswer)
+            return false;
+    }
+    return true;
+}
+
 CQuizFile::Status CQuizFile::Load(const QString& path, Contents* contents, QString* reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return Status::CannotRead;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
-        return Status::CannotRead;
-    }
-    return Parse(bytes, contents);
+    CFileWriter::TidyLeftovers(path);
+    QByteArray bytes;
+    const Status status = ReadBounded(path, MAX_FILE_BYTES, &bytes, reason);
+    return status == Status::Ok ? Parse(bytes, contents, reason) : status;
 }
 
 QString CQuizFile::Message(Status status, const QString& path, const QString& reason)
@@ -480,12 +659,25 @@ QString CQuizFile::Message(Status status, const QString& path, const QString& re
     case Status::UnrecognizedFormat:
         return Tr("Unrecognized File Format");
     case Status::CannotRead:
-        return Tr("The quiz file %1 could not be opened: %2").arg(where, reason);
+        return Tr("The quiz file %1 could not be opened: %2.").arg(where, reason);
     case Status::Damaged:
         return Tr("The quiz file %1 is damaged or incomplete, so it could not be opened.")
             .arg(where);
+    case Status::NotAFile:
+        return Tr("%1 is not an ordinary file (it may be a folder, a device or a pipe), so it "
+                  "cannot be opened as a quiz.")
+            .arg(where);
+    case Status::TooLarge:
+        return Tr("The quiz file %1 could not be opened: %2.").arg(where, reason);
     case Status::CannotWrite:
         return Tr("The quiz could not be saved to %1: %2. The quiz file on disk was not changed.")
+            .arg(where, reason);
+    case Status::CannotCreate:
+        return Tr("The quiz could not be saved to %1: %2. No quiz file was made there.")
+            .arg(where, reason);
+    case Status::WriteDamaged:
+        return Tr("The quiz could not be saved to %1: %2. The quiz file there may now be "
+                  "damaged; your questions are still here, so save the quiz elsewhere.")
             .arg(where, reason);
     }
     return {};

@@ -14,10 +14,10 @@ class CTU_QuizDoc;
 
 // The .qiz file: the magic "TU1.0", the path and name, the kind, the question
 // count and the counted list of CQuestion records, little-endian throughout.
-// A file is read into memory at once and parsed with a cursor that checks
-// every length against what is left, so a damaged file fails cleanly; it is
-// written as one buffer through QSaveFile, so a failed save leaves the old
-// file whole.
+// Only an ordinary file no larger than the largest quiz is read, so a link to
+// a device or a pipe never blocks the window and a huge file never fills the
+// memory. The bytes are parsed with a cursor that checks every length against
+// what is left, so a damaged file fails cleanly.
 class CQuizFile
 {
 public:
@@ -27,8 +27,19 @@ public:
         CannotRead,
         UnrecognizedFormat,
         Damaged,
-        CannotWrite,
+        NotAFile,     // a folder, a device, a pipe: nothing a quiz can be read from
+        TooLarge,     // beyond a limit below; the reason names it
+        CannotWrite,  // the file on disk is as it was
+        CannotCreate, // there was no file, and none was made
+        WriteDamaged, // a write in place failed half-way and could not be undone
     };
+
+    // What the program makes and opens, so that any quiz fits in a school
+    // laptop's memory: the editors hold no more, and larger files are refused
+    // before anything is read.
+    static constexpr int MAX_QUESTIONS = 100000;
+    static constexpr int MAX_TEXT_CHARS = 100000;
+    static constexpr qint64 MAX_FILE_BYTES = 64 * 1024 * 1024;
 
     // What a file holds; questions come with their run-time fields reset.
     struct Contents
@@ -44,10 +55,17 @@ public:
     // The bytes of the whole document.
     static QByteArray Serialize(const CTU_QuizDoc& doc);
     static Status Parse(const QByteArray& bytes, Contents* contents);
+    // The same; reason names the limit of a file refused as too large.
+    static Status Parse(const QByteArray& bytes, Contents* contents, QString* reason);
+
+    // Whether the document stays within the limits; reason names the one passed.
+    static Status CheckLimits(const CTU_QuizDoc& doc, QString* reason);
 
     // Writes atomically; reason gets the system's explanation of a failure.
     static Status Save(const CTU_QuizDoc& doc, const QString& path, QString* reason);
     static Status Load(const QString& path, Contents* contents, QString* reason);
+    // Whether the file at path holds the document's quiz (wherever it was saved).
+    static bool Holds(const QString& path, const CTU_QuizDoc& doc);
     // The message the user sees for a failed save or open.
     static QString Message(Status status, const QString& path, const QString& reason);
 

@@ -5,7 +5,10 @@
 #include "CQuizFile.h"
 #include "MathRules.h"
 
+#include <QFile>
+
 #include <cstdlib>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -28,6 +31,9 @@ void CTU_QuizDoc::ClearQuestions()
     RemoveAllQuestions();
     m_strQuizPath.clear();
     m_strQuizName.clear();
+    m_bUnsaved = false;
+    m_bExpectReadOnly = false;
+    m_nFailedSave = 0;
 }
 
 void CTU_QuizDoc::RemoveAllQuestions()
@@ -65,7 +71,7 @@ void CTU_QuizDoc::RemoveQuestion(int index)
 void CTU_QuizDoc::ReportFailure(const QString& message) const
 {
     if (m_pPrompt)
-        m_pPrompt->ShowMessage(message);
+        m_pPrompt->ShowWarning(message);
 }
 
 bool CTU_QuizDoc::OnSaveDocument(const QString& path)
@@ -73,11 +79,28 @@ bool CTU_QuizDoc::OnSaveDocument(const QString& path)
     m_strQuizPath = path;
     QString reason;
     const CQuizFile::Status status = CQuizFile::Save(*this, path, &reason);
-    if (status != CQuizFile::Status::Ok) {
-        ReportFailure(CQuizFile::Message(status, path, reason));
-        return false;
+    // A save that would change nothing has not failed (a quiz the pupil may only read).
+    if (status == CQuizFile::Status::Ok ||
+        (status == CQuizFile::Status::CannotWrite && CQuizFile::Holds(path, *this))) {
+        m_bUnsaved = false;
+        m_nFailedSave = 0;
+        return true;
     }
-    return true;
+    m_bUnsaved = true;
+    if (m_bExpectReadOnly && status == CQuizFile::Status::CannotWrite && IsFileReadOnly())
+        return false;
+    const size_t failure = qHash(CQuizFile::Serialize(*this), qHash(int(status)));
+    if (failure != m_nFailedSave)
+        ReportFailure(CQuizFile::Message(status, path, reason));
+    m_nFailedSave = failure;
+    return false;
+}
+
+bool CTU_QuizDoc::IsFileReadOnly() const
+{
+    const QByteArray name = QFile::encodeName(m_strQuizPath);
+    return !m_strQuizPath.isEmpty() && ::access(name.constData(), F_OK) == 0 &&
+           ::access(name.constData(), W_OK) != 0;
 }
 
 bool CTU_QuizDoc::OnOpenDocument(const QString& path)
@@ -100,6 +123,9 @@ bool CTU_QuizDoc::OnOpenDocument(const QString& path)
         m_nQuestionCount = ListSize();
     }
     m_strQuizPath = path;
+    m_bUnsaved = false;
+    m_bExpectReadOnly = false;
+    m_nFailedSave = 0;
     return true;
 }
 

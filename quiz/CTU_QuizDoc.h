@@ -50,10 +50,19 @@ public:
     void RemoveQuestion(int index);
 
     // Writes the whole quiz atomically; on failure the previous file is kept
-    // and the user is told. m_strQuizPath is set to path first either way.
+    // and the user is told, once for the same quiz failing at the same place.
+    // A file that already holds the quiz counts as saved. m_strQuizPath is
+    // set to path first either way.
     bool OnSaveDocument(const QString& path);
     // Reads a quiz into the (cleared) document; on failure tells the user.
     bool OnOpenDocument(const QString& path);
+    // Whether the document holds questions that its last save did not put on disk.
+    bool HasUnsavedQuestions() const { return m_bUnsaved && !m_questions.empty(); }
+    // Whether the quiz file exists but may not be changed by this user.
+    bool IsFileReadOnly() const;
+    // The user has been told that the quiz file may not be changed: saves
+    // that fail for that reason keep the questions without a message.
+    void ExpectReadOnly() { m_bExpectReadOnly = true; }
 
     // --- taking a quiz ---
     void ResetResponses();
@@ -116,6 +125,11 @@ private:
     void ForgetRunIndexes();
 
     std::vector<std::unique_ptr<CQuestion>> m_questions;
+    bool m_bUnsaved = false;
+    bool m_bExpectReadOnly = false;
+    // The path and bytes of the last save that failed, so that saving the
+    // same quiz again at once does not tell the same failure twice.
+    size_t m_nFailedSave = 0;
     // Lookups of a run: order position -> list index, and the questions still open.
     mutable std::vector<int> m_orderIndex;
     mutable std::vector<int> m_openPool;

@@ -580,16 +580,84 @@
         <translation>Unbekanntes Dateiformat</translation>
     </message>
     <message>
-        <source>The quiz file %1 could not be opened: %2</source>
-        <translation>Die Quiz-Datei %1 konnte nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
         <source>The quiz file %1 is damaged or incomplete, so it could not be opened.</source>
         <translation>Die Quiz-Datei %1 ist beschädigt oder unvollständig und konnte deshalb nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The quiz could not be saved to %1: %2. The quiz file on disk was not changed.</source>
         <translation>Das Quiz konnte nicht unter %1 gespeichert werden: %2. Die Quiz-Datei auf dem Datenträger wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>it holds more than %L1 questions, the most a quiz can have</source>
+        <translation>es enthält mehr als %L1 Fragen, die Höchstzahl für ein Quiz</translation>
+    </message>
+    <message>
+        <source>a text in it is longer than %L1 characters, the longest a quiz can hold</source>
+        <translation>ein Text darin ist länger als %L1 Zeichen, die größte Länge, die ein Quiz fassen kann</translation>
+    </message>
+    <message>
+        <source>it is larger than %L1 MB, the largest quiz file the Tutorama opens</source>
+        <translation>sie ist größer als %L1 MB, die größte Quiz-Datei, die Tutorama öffnet</translation>
+    </message>
+    <message>
+        <source>the file or its folder does not exist</source>
+        <translation>die Datei oder ihr Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>you are not allowed to use this file or its folder</source>
+        <translation>du darfst diese Datei oder ihren Ordner nicht benutzen</translation>
+    </message>
+    <message>
+        <source>the disk can only be read, not written</source>
+        <translation>der Datenträger kann nur gelesen, nicht beschrieben werden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>you have used all the disk space you are allowed</source>
+        <translation>du hast den ganzen Speicherplatz verbraucht, der dir zusteht</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this computer lets you make files</source>
+        <translation>die Datei wäre größer, als dieser Computer dir Dateien anzulegen erlaubt</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>der Datenträger konnte nicht gelesen oder beschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the system refused (%1)</source>
+        <translation>das System hat abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>The quiz file %1 could not be opened: %2.</source>
+        <translation>Die Quiz-Datei %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it may be a folder, a device or a pipe), so it cannot be opened as a quiz.</source>
+        <translation>%1 ist keine gewöhnliche Datei (vielleicht ein Ordner, ein Gerät oder eine Pipe) und kann daher nicht als Quiz geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The quiz could not be saved to %1: %2. No quiz file was made there.</source>
+        <translation>Das Quiz konnte nicht unter %1 gespeichert werden: %2. Dort wurde keine Quiz-Datei angelegt.</translation>
+    </message>
+    <message>
+        <source>The quiz could not be saved to %1: %2. The quiz file there may now be damaged; your questions are still here, so save the quiz elsewhere.</source>
+        <translation>Das Quiz konnte nicht unter %1 gespeichert werden: %2. Die Quiz-Datei dort ist jetzt vielleicht beschädigt; deine Fragen sind noch hier, speichere das Quiz also an einem anderen Ort.</translation>
     </message>
 </context>
 <context>
@@ -624,6 +692,26 @@
     <message>
         <source>Quiz Files (*.qiz)</source>
         <translation>Quiz-Dateien (*.qiz)</translation>
+    </message>
+    <message>
+        <source>Some of your questions are not saved: the quiz could not be saved to %1.
+
+Do you want to save the quiz under another name or in another folder before you leave it?</source>
+        <translation>Einige deiner Fragen sind nicht gespeichert: Das Quiz konnte nicht unter %1 gespeichert werden.
+
+Möchtest du das Quiz unter einem anderen Namen oder in einem anderen Ordner speichern, bevor du es verlässt?</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Without Saving</source>
+        <translation>Ohne Speichern &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>S&amp;tay Here</source>
+        <translation>&amp;Hierbleiben</translation>
     </message>
 </context>
 <context>
@@ -891,6 +979,14 @@
     <message>
         <source>If you want to make changes to a quiz you have already made, click here.</source>
         <translation>Wenn du ein Quiz ändern möchtest, das du schon erstellt hast, klicke hier.</translation>
+    </message>
+    <message>
+        <source>You may look at this quiz, but not change the file %1.
+
+If you change the quiz, the Tutorama keeps your changes and offers to save them in a copy with Save As when you leave the quiz.</source>
+        <translation>Du darfst dir dieses Quiz ansehen, aber die Datei %1 nicht ändern.
+
+Wenn du das Quiz änderst, behält Tutorama deine Änderungen und bietet dir beim Verlassen des Quiz an, sie mit „Speichern unter“ in einer Kopie zu speichern.</translation>
     </message>
 </context>
 <context>
@@ -1534,6 +1630,10 @@ Nach dieser Frage bleiben dir noch %3 %4.</translation>
     <message>
         <source>Tutorama</source>
         <translation>Tutorama</translation>
+    </message>
+    <message>
+        <source>The quiz you have opened has questions, but no quiz type has been chosen for it yet, so it cannot be taken. Choose its type on the next page.</source>
+        <translation>Das Quiz, das du geöffnet hast, enthält Fragen, aber es wurde noch keine Quizart dafür gewählt, daher kann es nicht gelöst werden. Wähle seine Art auf der nächsten Seite.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "CTU_QuizDoc.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPainter>
 
@@ -130,6 +131,33 @@ QString CQuizPage::AskSaveQuizPath()
     CPrompt* prompt = m_pDoc->Prompt();
     return prompt ? prompt->GetSaveFileName(m_context.m_strQuizDir, tr(kQuizFilter), kQuizSuffix)
                   : QString();
+}
+
+bool CQuizPage::MayLeaveQuiz()
+{
+    enum Choice
+    {
+        SAVE_ELSEWHERE,
+        LEAVE,
+        STAY
+    };
+    CPrompt* prompt = m_pDoc->Prompt();
+    if (!prompt || !m_pDoc->HasUnsavedQuestions())
+        return true;
+    const QString text =
+        tr("Some of your questions are not saved: the quiz could not be saved to %1.\n\n"
+           "Do you want to save the quiz under another name or in another folder before you "
+           "leave it?")
+            .arg(QDir::toNativeSeparators(m_pDoc->m_strQuizPath));
+    const int choice = prompt->AskChoice(
+        text, {tr("&Save As..."), tr("&Leave Without Saving"), tr("S&tay Here")}, STAY);
+    if (choice == LEAVE)
+        return true;
+    if (choice != SAVE_ELSEWHERE)
+        return false;
+    const QString path = AskSaveQuizPath();
+    // A save that fails has said why; the pupil stays with the questions.
+    return !path.isEmpty() && m_pDoc->OnSaveDocument(path);
 }
 
 bool CQuizPage::OpenQuizFromDialog()

@@ -36,6 +36,12 @@ public:
     // The button that Enter presses on this page; null for none.
     virtual QPushButton* DefaultButton() const { return nullptr; }
 
+    // Before the quiz in the document is left (for the welcome page, a new or
+    // another quiz, or the end of the program): when it holds questions that
+    // are not on disk, asks whether to save it elsewhere, leave it anyway or
+    // stay. True when it may be left.
+    bool MayLeaveQuiz();
+
     void SetSheet(CQuizSheet* sheet) { m_pSheet = sheet; }
     CQuizSheet* Sheet() const { return m_pSheet; }
 

@@ -226,6 +226,10 @@ void CQuizSheet::SetDefaultButton(QPushButton* button)
 
 void CQuizSheet::GoToPage(int index)
 {
+    // The welcome page starts afresh, so the quiz is left there.
+    if (index == PAGE_WELCOME && ActivePage() && m_nCurrentPage != PAGE_WELCOME &&
+        !ActivePage()->MayLeaveQuiz())
+        return;
     if (CQuizPage* page = ActivePage())
         page->m_bMoveArmed = false;
     m_pClickGuard->NoteMove();
@@ -409,7 +413,7 @@ void CQuizSheet::OnNext()
 void CQuizSheet::OnCancel()
 {
     CQuizPage* page = ActivePage();
-    if (!page || page->OnQueryCancel())
+    if (!page || (page->OnQueryCancel() && page->MayLeaveQuiz()))
         QDialog::reject();
 }
 

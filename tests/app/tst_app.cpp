@@ -16,6 +16,11 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 // A machine without any speech engine.
 class CNoSpeech : public CSpeechRegistry
@@ -143,6 +148,43 @@ private slots:
         const QString text = app.HelpWindow()->Browser()->toPlainText();
         QVERIFY(text.contains(QStringLiteral("Taking a quiz")));
         QVERIFY(text.contains(QStringLiteral("Naming a new quiz")));
+    }
+
+    // Under a school's file-size limit (ulimit -f) a save that crosses it fails
+    // with a message, as on a full disk; the system does not end the program.
+    // The limit is set in a child process that does not ignore the signal itself.
+    void saveOverFileSizeLimitFailsWithMessage()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("cards.qiz"));
+        constexpr rlim_t LIMIT = 4096;
+        constexpr int TOLD = 7;
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{LIMIT, LIMIT};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            CScriptedPrompt prompt;
+            CQuizApp::Options options;
+            options.m_pPrompt = &prompt;
+            const CQuizApp app(options);
+            CTU_QuizDoc doc;
+            doc.SetPrompt(&prompt);
+            doc.SetQuizType(QUIZ_FLASH_CARD);
+            for (int i = 0; i < 200; ++i)
+                doc.AddQuestion()->m_strQuestion = QStringLiteral("card %1 of many").arg(i);
+            const bool saved = doc.OnSaveDocument(path);
+            const bool told = prompt.m_messages.size() == 1 &&
+                              prompt.m_messages.first().contains(QStringLiteral("larger than"));
+            ::_exit(!saved && told ? TOLD : 0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(!WIFSIGNALED(status), "the program was ended by a signal");
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), TOLD);
+        QVERIFY(!QFileInfo::exists(path));
     }
 };
 

@@ -20,7 +20,19 @@ void CScriptedPrompt::ShowMessage(const QString& text)
 
 void CScriptedPrompt::ShowWarning(const QString& text)
 {
+    m_messages.append(text);
     m_warnings.append(text);
+}
+
+int CScriptedPrompt::AskChoice(const QString& text, const QStringList& choices, int cancelChoice)
+{
+    m_choiceQuestions.append(text);
+    if (m_choices.isEmpty()) {
+        m_unanswered.append(QStringLiteral("choice: ") + text + QLatin1Char(' ') +
+                            choices.join(QLatin1Char('/')));
+        return cancelChoice;
+    }
+    return m_choices.dequeue();
 }
 
 QString CScriptedPrompt::NextFile(const QString& what)
@@ -65,9 +77,11 @@ void CScriptedPrompt::Clear()
     m_defaultReplies.clear();
     m_messages.clear();
     m_warnings.clear();
+    m_choiceQuestions.clear();
     m_dialogs.clear();
     m_unanswered.clear();
     m_yesNo.clear();
+    m_choices.clear();
     m_files.clear();
     m_printers.clear();
 }

@@ -15,6 +15,8 @@ public:
     void QueueYesNo(bool yes) { m_yesNo.enqueue(yes ? Reply::Yes : Reply::No); }
     // The next Yes/No question is closed with Escape or the close box.
     void QueueCancel() { m_yesNo.enqueue(Reply::Cancel); }
+    // The next choice question picks the choice of this index.
+    void QueueChoice(int index) { m_choices.enqueue(index); }
     // The next open or save-as dialog returns this path; an empty path cancels.
     void QueueFile(const QString& path) { m_files.enqueue(path); }
     // The next printer dialog prints to this PDF file; an empty path cancels.
@@ -22,7 +24,9 @@ public:
 
     Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
+    // Recorded in m_messages too, so every OK box a user meets is in one list.
     void ShowWarning(const QString& text) override;
+    int AskChoice(const QString& text, const QStringList& choices, int cancelChoice) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
@@ -30,14 +34,16 @@ public:
 
     bool AllAnswersUsed() const
     {
-        return m_yesNo.isEmpty() && m_files.isEmpty() && m_printers.isEmpty();
+        return m_yesNo.isEmpty() && m_choices.isEmpty() && m_files.isEmpty() &&
+               m_printers.isEmpty();
     }
     void Clear();
 
     QStringList m_questions;       // texts of Yes/No questions, in order
     QList<Reply> m_defaultReplies; // what Enter would have answered each of them
     QStringList m_messages;        // texts of OK messages, in order
-    QStringList m_warnings;        // texts of OK messages with a warning icon, in order
+    QStringList m_warnings;        // those of them shown as warnings
+    QStringList m_choiceQuestions; // texts of choice questions, in order
     QStringList m_dialogs; // "open <folder> <filter>", "save <folder> <filter> <suffix>", "printer"
     QStringList m_unanswered; // calls that found no queued answer
 
@@ -45,6 +51,7 @@ private:
     QString NextFile(const QString& what);
 
     QQueue<Reply> m_yesNo;
+    QQueue<int> m_choices;
     QQueue<QString> m_files;
     QQueue<QString> m_printers;
 };

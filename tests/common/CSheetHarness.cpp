@@ -101,6 +101,12 @@ void CSheetHarness::ClickPageButton(const QString& text)
     QFAIL(qPrintable(QStringLiteral("no button \"%1\" on page %2").arg(text).arg(Index())));
 }
 
+void CSheetHarness::OpenFromCommandLine(const QString& path)
+{
+    m_app.OpenQuiz(path);
+    Settle();
+}
+
 void CSheetHarness::StartNewQuiz(const QString& fileName)
 {
     PressPicture(IDB_MAKE_QUIZ_BUTTON);

@@ -51,6 +51,9 @@ public:
     }
     QWidget* PageWidget() const;
 
+    // Opens a quiz named on the command line, then settles.
+    void OpenFromCommandLine(const QString& path);
+
     // Make Quiz, New Quiz, Save As <fileName>: the format page is then shown.
     void StartNewQuiz(const QString& fileName);
 

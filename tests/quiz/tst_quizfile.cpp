@@ -1,3 +1,5 @@
+#include "AnswerJudge.h"
+#include "CFileWriter.h"
 #include "CQuizFile.h"
 #include "CScriptedPrompt.h"
 #include "CTU_QuizDoc.h"
@@ -9,6 +11,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -65,6 +69,17 @@ struct QuestionText
     QString back;
 };
 
+// A string too long for the one-byte length: FF FF FF and a u32.
+QByteArray LongStr(const QByteArray& text)
+{
+    return QByteArray::fromHex("ffffff") + U32(quint32(text.size())) + text;
+}
+
+QString Grouped(qint64 number)
+{
+    return QLocale().toString(number);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(QList<QuestionText>)
@@ -100,6 +115,15 @@ private slots:
     void failedSaveReports();
     void readOnlyFolderKeepsOldFile();
     void fullDiskKeepsOldFile();
+    void specialFilesNeverBlock_data();
+    void specialFilesNeverBlock();
+    void limitsAreNamed_data();
+    void limitsAreNamed();
+    void valuesOutsideTheFormat_data();
+    void valuesOutsideTheFormat();
+    void saveStaysWithinLimits_data();
+    void saveStaysWithinLimits();
+    void leftoversOfOwnSavesAreTidied();
 
 private:
     QString Path(const QString& name) const { return m_dir->filePath(name); }
@@ -271,7 +295,8 @@ void TestQuizFile::roundTrip_data()
     QTest::addRow("math") << int(QUIZ_MATH) << "sums.qiz"
                           << QList<QuestionText>{{"57+41", 0, ""}, {"1/800", 0, ""}};
     QTest::addRow("very long text")
-        << int(QUIZ_FLASH_CARD) << "long.qiz" << QList<QuestionText>{{QString(70000, 'x'), 0, "y"}};
+        << int(QUIZ_FLASH_CARD) << "long.qiz"
+        << QList<QuestionText>{{QString(CQuizFile::MAX_TEXT_CHARS, 'x'), 0, "y"}};
     QTest::addRow("any answer value kept")
         << int(QUIZ_SPELLING) << "odd.qiz" << QList<QuestionText>{{"odd", -7, ""}};
 }
@@ -577,6 +602,8 @@ void TestQuizFile::readOnlyFolderKeepsOldFile()
     doc.AddQuestion()->m_strQuestion = "because";
     QVERIFY(doc.OnSaveDocument(path));
     const QByteArray old = ReadFile(path);
+    // The file too: a writable file in a locked folder is written in place.
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     const bool locked = ::access(folder.toLocal8Bit().constData(), W_OK) != 0;
     if (locked) {
@@ -619,6 +646,214 @@ void TestQuizFile::fullDiskKeepsOldFile()
     QCOMPARE(m_prompt.m_messages.size(), 1);
     QVERIFY(m_prompt.m_messages.first().contains("was not changed"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"quiz.qiz"});
+}
+
+void TestQuizFile::specialFilesNeverBlock_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("message");
+    const QString special = "is not an ordinary file";
+    const QString large = "larger than " + Grouped(CQuizFile::MAX_FILE_BYTES / 1024 / 1024) + " MB";
+    QTest::addRow("pipe") << "fifo" << special;
+    QTest::addRow("link to /dev/zero") << "/dev/zero" << special;
+    QTest::addRow("link to /dev/urandom") << "/dev/urandom" << special;
+    QTest::addRow("folder") << "folder" << special;
+    QTest::addRow("sparse 40 GB file") << "sparse" << large;
+    QTest::addRow("one byte over the limit") << "over" << large;
+}
+
+void TestQuizFile::specialFilesNeverBlock()
+{
+    QFETCH(QString, what);
+    QFETCH(QString, message);
+    const QString path = Path("x.qiz");
+    const QByteArray native = QFile::encodeName(path);
+    if (what == "fifo")
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    else if (what == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (what.startsWith('/'))
+        QVERIFY(QFile::link(what, path));
+    else {
+        constexpr qint64 FORTY_GB = 40LL * 1024 * 1024 * 1024;
+        QVERIFY(WriteFile(path, Header(QUIZ_SPELLING, 0, 0)));
+        QVERIFY(QFile::resize(path, what == "sparse" ? FORTY_GB : CQuizFile::MAX_FILE_BYTES + 1));
+    }
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    QVERIFY(!doc.OnOpenDocument(path));
+    QCOMPARE(m_prompt.m_messages.size(), 1);
+    QVERIFY2(m_prompt.m_messages.first().contains(message),
+             qPrintable(m_prompt.m_messages.first()));
+    QVERIFY(m_prompt.m_messages.first().contains(QDir::toNativeSeparators(path)));
+    QVERIFY(doc.Questions().empty());
+}
+
+void TestQuizFile::limitsAreNamed_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const int tooMany = CQuizFile::MAX_QUESTIONS + 1;
+    QByteArray many =
+        Header(QUIZ_SPELLING, tooMany, 0xFFFF) + U32(quint32(tooMany)) + CLASS_RECORD + Body("");
+    for (int i = 1; i < tooMany; ++i)
+        many += LATER_TAG + Body("");
+    const QByteArray longest(CQuizFile::MAX_TEXT_CHARS, 'a');
+    const QByteArray one = Header(QUIZ_FLASH_CARD, 1, 1) + CLASS_RECORD;
+    const QString questions = "more than " + Grouped(CQuizFile::MAX_QUESTIONS) + " questions";
+    const QString text = "longer than " + Grouped(CQuizFile::MAX_TEXT_CHARS) + " characters";
+    QTest::addRow("one question too many") << many << questions;
+    QTest::addRow("front one character too long")
+        << one + LongStr(longest + 'a') + U32(0) + Str("") << text;
+    QTest::addRow("back one character too long")
+        << one + Str("front") + U32(0) + LongStr(longest + 'a') << text;
+    QTest::addRow("name one character too long")
+        << Str("TU1.0") + Str("") + LongStr(longest + 'a') + U32(QUIZ_SPELLING) + U32(0) + U16(0)
+        << text;
+    QTest::addRow("longest texts open")
+        << one + LongStr(longest) + U32(0) + LongStr(longest) << QString();
+}
+
+void TestQuizFile::limitsAreNamed()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const QString path = Path("big.qiz");
+    QVERIFY(WriteFile(path, bytes));
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    QCOMPARE(doc.OnOpenDocument(path), message.isEmpty());
+    if (message.isEmpty()) {
+        QVERIFY(m_prompt.m_messages.isEmpty());
+        return;
+    }
+    QCOMPARE(m_prompt.m_messages.size(), 1);
+    QVERIFY2(m_prompt.m_messages.first().contains(message),
+             qPrintable(m_prompt.m_messages.first()));
+    QVERIFY(doc.Questions().empty());
+}
+
+void TestQuizFile::valuesOutsideTheFormat_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("readAnswer");
+    QTest::addRow("true/false answer 5")
+        << int(QUIZ_TRUE_FALSE) << QByteArray("Owls hoot") << 5 << true << 1;
+    QTest::addRow("true/false answer -1")
+        << int(QUIZ_TRUE_FALSE) << QByteArray("Owls hoot") << -1 << true << 1;
+    QTest::addRow("true/false answer 0")
+        << int(QUIZ_TRUE_FALSE) << QByteArray("Owls hoot") << 0 << true << 0;
+    QTest::addRow("math inf-inf") << int(QUIZ_MATH) << QByteArray("inf-inf") << 0 << false << 0;
+    QTest::addRow("math 1e400*1e400")
+        << int(QUIZ_MATH) << QByteArray("1e400*1e400") << 0 << false << 0;
+    QTest::addRow("math nan+1") << int(QUIZ_MATH) << QByteArray("nan+1") << 0 << false << 0;
+    QTest::addRow("math 7/0") << int(QUIZ_MATH) << QByteArray("7/0") << 0 << false << 0;
+    QTest::addRow("math lone number") << int(QUIZ_MATH) << QByteArray("12") << 0 << false << 0;
+    QTest::addRow("math number too long")
+        << int(QUIZ_MATH) << QByteArray("123456789+1") << 0 << false << 0;
+    QTest::addRow("math 12 + 3") << int(QUIZ_MATH) << QByteArray("12 + 3") << 9 << true << 9;
+}
+
+void TestQuizFile::valuesOutsideTheFormat()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, text);
+    QFETCH(int, answer);
+    QFETCH(bool, opens);
+    QFETCH(int, readAnswer);
+    const QString path = Path("odd.qiz");
+    QVERIFY(WriteFile(path, Header(kind, 1, 1) + CLASS_RECORD + Body(text, answer)));
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    QCOMPARE(doc.OnOpenDocument(path), opens);
+    if (!opens) {
+        QCOMPARE(m_prompt.m_messages.size(), 1);
+        QVERIFY2(m_prompt.m_messages.first().contains("damaged"),
+                 qPrintable(m_prompt.m_messages.first()));
+        return;
+    }
+    CQuestion* question = doc.Question(0);
+    QCOMPARE(question->m_nAnswer, readAnswer);
+    if (kind != QUIZ_TRUE_FALSE)
+        return;
+    // The answer read is the one judged: exactly one of True and False scores.
+    question->m_nResponse = 0;
+    const bool trueScores = AnswerJudge::JudgeAnswer(doc, *question);
+    question->m_nResponse = 1;
+    const bool falseScores = AnswerJudge::JudgeAnswer(doc, *question);
+    QCOMPARE(trueScores, readAnswer == 0);
+    QCOMPARE(falseScores, readAnswer == 1);
+}
+
+void TestQuizFile::saveStaysWithinLimits_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addRow("new file") << false;
+    QTest::addRow("existing file") << true;
+}
+
+void TestQuizFile::saveStaysWithinLimits()
+{
+    QFETCH(bool, fileExists);
+    const QString path = Path("cards.qiz");
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    doc.SetQuizType(QUIZ_FLASH_CARD);
+    doc.AddQuestion()->m_strQuestion = "France";
+    if (fileExists)
+        QVERIFY(doc.OnSaveDocument(path));
+    const QByteArray old = ReadFile(path);
+    doc.AddQuestion()->m_strAnswer = QString(CQuizFile::MAX_TEXT_CHARS + 1, 'x');
+    QVERIFY(!doc.OnSaveDocument(path));
+    QCOMPARE(m_prompt.m_messages.size(), 1);
+    const QString message = m_prompt.m_messages.first();
+    QVERIFY2(message.contains("longer than " + Grouped(CQuizFile::MAX_TEXT_CHARS)),
+             qPrintable(message));
+    // Each message says what is true of the disk.
+    QCOMPARE(message.endsWith("The quiz file on disk was not changed."), fileExists);
+    QCOMPARE(message.endsWith("No quiz file was made there."), !fileExists);
+    QCOMPARE(QFileInfo::exists(path), fileExists);
+    QCOMPARE(ReadFile(path), old);
+    QVERIFY(doc.HasUnsavedQuestions());
+    // The same quiz failing again at once is not told twice.
+    QVERIFY(!doc.OnSaveDocument(path));
+    QCOMPARE(m_prompt.m_messages.size(), 1);
+}
+
+void TestQuizFile::leftoversOfOwnSavesAreTidied()
+{
+    const QString path = Path("quiz.qiz");
+    const QString prefix = CFileWriter::LeftoverPrefix(path);
+    // A process that has ended: its leftovers go; a running one keeps its file.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    int status = 0;
+    QCOMPARE(::waitpid(ended, &status, 0), ended);
+    const QString stale = prefix + QString("%1-1.tmp").arg(ended);
+    const QString running = prefix + QString("%1-1.tmp").arg(::getppid());
+    const QString foreign = path + ".backup";
+    for (const QString& name : {stale, running, foreign})
+        QVERIFY(WriteFile(name, "half a quiz"));
+
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    doc.SetQuizType(QUIZ_SPELLING);
+    doc.AddQuestion()->m_strQuestion = "owl";
+    QVERIFY(doc.OnSaveDocument(path));
+    QVERIFY(!QFileInfo::exists(stale));
+    QVERIFY(QFileInfo::exists(running));
+    QVERIFY(QFileInfo::exists(foreign));
+
+    // Opening tidies too.
+    QVERIFY(WriteFile(stale, "half a quiz"));
+    CTU_QuizDoc read;
+    QVERIFY(read.OnOpenDocument(path));
+    QVERIFY(!QFileInfo::exists(stale));
+    QCOMPARE(read.Question(0)->m_strQuestion, QString("owl"));
 }
 
 QTEST_GUILESS_MAIN(TestQuizFile)

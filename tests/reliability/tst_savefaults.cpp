@@ -64,6 +64,7 @@ private slots:
     void init();
     void refusedSave_data();
     void refusedSave();
+    void unchangedReadOnlyQuizSavesQuietly();
 
 private:
     // Makes the next save to m_strPath fail; false with m_strSkip set when
@@ -96,13 +97,15 @@ void TestSaveFaults::refusedSave_data()
 {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<bool>("needsScratchDisk");
-    QTest::addRow("full tmpfs of 64 KiB") << Fault::ScratchDiskFull << true;
-    QTest::addRow("file size limit") << Fault::FileSizeLimit << false;
-    QTest::addRow("folder without write permission") << Fault::FolderPermissions << false;
-    QTest::addRow("file without write permission") << Fault::FilePermissions << false;
-    QTest::addRow("immutable folder") << Fault::ImmutableFolder << false;
-    QTest::addRow("immutable file") << Fault::ImmutableFile << false;
-    QTest::addRow("read-only file system") << Fault::ReadOnlyFileSystem << true;
+    // A folder that refuses new files, holding a quiz the pupil may write: written in place.
+    QTest::addColumn<bool>("writesInPlace");
+    QTest::addRow("full tmpfs of 64 KiB") << Fault::ScratchDiskFull << true << false;
+    QTest::addRow("file size limit") << Fault::FileSizeLimit << false << false;
+    QTest::addRow("folder without write permission") << Fault::FolderPermissions << false << true;
+    QTest::addRow("file without write permission") << Fault::FilePermissions << false << false;
+    QTest::addRow("immutable folder") << Fault::ImmutableFolder << false << true;
+    QTest::addRow("immutable file") << Fault::ImmutableFile << false << false;
+    QTest::addRow("read-only file system") << Fault::ReadOnlyFileSystem << true << false;
 }
 
 bool TestSaveFaults::InjectFault(Fault fault)
@@ -190,6 +193,7 @@ void TestSaveFaults::refusedSave()
 {
     QFETCH(Fault, fault);
     QFETCH(bool, needsScratchDisk);
+    QFETCH(bool, writesInPlace);
     if (needsScratchDisk) {
         m_mount = std::make_unique<CScratchMount>(m_strFolder, SCRATCH_DISK_BYTES);
         if (!m_mount->IsMounted())
@@ -217,6 +221,17 @@ void TestSaveFaults::refusedSave()
     clear.dismiss();
     ClearFault(fault);
 
+    if (writesInPlace) {
+        QVERIFY2(saved, qPrintable(prompt.m_messages.join(' ')));
+        QVERIFY(prompt.m_messages.isEmpty());
+        QVERIFY(!doc.HasUnsavedQuestions());
+        CTU_QuizDoc reopened;
+        QVERIFY(reopened.OnOpenDocument(m_strPath));
+        QCOMPARE(reopened.m_nQuestionCount, CARD_COUNT + extra);
+        QCOMPARE(QDir(m_strFolder).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"capitals.qiz"});
+        return;
+    }
     QVERIFY2(!saved, "the save was not refused");
     QCOMPARE(prompt.m_messages.size(), 1);
     const QString message = prompt.m_messages.first();
@@ -240,6 +255,40 @@ void TestSaveFaults::refusedSave()
         QCOMPARE(reopened.Question(i)->m_strAnswer, doc.Question(i)->m_strAnswer);
     }
     QCOMPARE(prompt.m_messages.size(), 1);
+}
+
+void TestSaveFaults::unchangedReadOnlyQuizSavesQuietly()
+{
+    // A teacher's quiz, saved somewhere else and then made read-only.
+    CTU_QuizDoc teacher;
+    FillQuiz(teacher, CARD_COUNT, VERSION);
+    const QString elsewhere = m_dir->filePath("teacher.qiz");
+    QVERIFY(teacher.OnSaveDocument(elsewhere));
+    QVERIFY(QFile::rename(elsewhere, m_strPath));
+    const QByteArray old = ReadFile(m_strPath);
+    const Fault fault = IgnoresPermissions() ? Fault::ImmutableFile : Fault::FilePermissions;
+    const bool injected = InjectFault(fault);
+    auto clear = qScopeGuard([&] { ClearFault(fault); });
+    if (!injected)
+        QSKIP(qPrintable(m_strSkip));
+
+    CScriptedPrompt prompt;
+    CTU_QuizDoc pupil;
+    pupil.SetPrompt(&prompt);
+    QVERIFY(pupil.OnOpenDocument(m_strPath));
+    QVERIFY(pupil.IsFileReadOnly());
+    // Pages save after every visit: nothing changed, so nothing failed.
+    QVERIFY(pupil.OnSaveDocument(m_strPath));
+    QVERIFY(prompt.m_messages.isEmpty());
+    QVERIFY(!pupil.HasUnsavedQuestions());
+
+    // A change cannot go there: said once, kept in the document.
+    AddCard(pupil, 1);
+    QVERIFY(!pupil.OnSaveDocument(m_strPath));
+    QVERIFY(!pupil.OnSaveDocument(m_strPath));
+    QCOMPARE(prompt.m_messages.size(), 1);
+    QVERIFY(pupil.HasUnsavedQuestions());
+    QCOMPARE(ReadFile(m_strPath), old);
 }
 
 QTEST_GUILESS_MAIN(TestSaveFaults)

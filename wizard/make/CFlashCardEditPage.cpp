@@ -2,6 +2,7 @@
 
 #include "CDib.h"
 #include "CQuestion.h"
+#include "CQuizFile.h"
 #include "CRuledEdit.h"
 #include "PictureLayout.h"
 #include "ResourceIds.h"
@@ -49,6 +50,7 @@ CFlashCardEditPage::CFlashCardEditPage(CWizardContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("flashCardEditPage"));
     m_pCard->setObjectName(QStringLiteral("cardEdit"));
+    m_pCard->SetMaxLength(CQuizFile::MAX_TEXT_CHARS);
     m_pCard->setGeometry(kBoxRect);
     m_pCard->setFrameShape(QFrame::NoFrame);
     m_pCard->setAccessibleName(tr("Flash card"));

@@ -2,9 +2,11 @@
 
 #include "CDib.h"
 #include "CPictureButton.h"
+#include "CPrompt.h"
 #include "CTU_QuizDoc.h"
 #include "ResourceIds.h"
 
+#include <QDir>
 #include <QPainter>
 
 namespace {
@@ -81,6 +83,8 @@ void CStartQuizPage::OnPictureButton(int id)
 
 void CStartQuizPage::NewQuiz()
 {
+    if (!MayLeaveQuiz())
+        return;
     m_pDoc->m_nQuizType = QUIZ_NEW;
     m_pDoc->ClearQuestions();
     m_nLastChoice = kChoiceNew;
@@ -90,14 +94,30 @@ void CStartQuizPage::NewQuiz()
 
 void CStartQuizPage::ExistingQuiz()
 {
+    if (!MayLeaveQuiz())
+        return;
     m_pDoc->ClearQuestions();
     m_nLastChoice = kChoiceExisting;
     PostEnableButton(ID_WIZNEXT, true);
     if (!OpenQuizFromDialog())
         return;
     m_pDoc->m_nManagerBackPage = PAGE_START_QUIZ;
+    if (m_pDoc->IsFileReadOnly())
+        TellReadOnly();
     // A quiz saved before its kind was chosen goes to the format page first.
     GoToPage(IsQuizKind(m_pDoc->m_nQuizType) ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
+}
+
+void CStartQuizPage::TellReadOnly()
+{
+    // Said once, here: the saves that follow stay quiet about it.
+    m_pDoc->ExpectReadOnly();
+    if (CPrompt* prompt = m_pDoc->Prompt())
+        prompt->ShowMessage(
+            tr("You may look at this quiz, but not change the file %1.\n\nIf you change the "
+               "quiz, the Tutorama keeps your changes and offers to save them in a copy with "
+               "Save As when you leave the quiz.")
+                .arg(QDir::toNativeSeparators(m_pDoc->m_strQuizPath)));
 }
 
 int CStartQuizPage::OnWizardNext()

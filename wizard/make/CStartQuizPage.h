@@ -30,6 +30,7 @@ protected:
 private:
     void NewQuiz();
     void ExistingQuiz();
+    void TellReadOnly();
 
     std::unique_ptr<CDib> m_pHeader;
     std::unique_ptr<CDib> m_pNewFace;

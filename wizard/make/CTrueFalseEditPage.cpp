@@ -2,6 +2,7 @@
 
 #include "CDib.h"
 #include "CQuestion.h"
+#include "CQuizFile.h"
 #include "CQuizSheet.h"
 #include "CRuledEdit.h"
 #include "ExclusiveChoice.h"
@@ -34,6 +35,7 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
              kInstructionRect, false);
 
     m_pStatement->setObjectName(QStringLiteral("statementEdit"));
+    m_pStatement->SetMaxLength(CQuizFile::MAX_TEXT_CHARS);
     m_pStatement->setGeometry(kStatementRect);
     m_pStatement->setAccessibleName(tr("Statement"));
     m_pStatement->setTabChangesFocus(true);

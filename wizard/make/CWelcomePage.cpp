@@ -84,18 +84,32 @@ void CWelcomePage::MakeQuiz()
 
 void CWelcomePage::TakeQuiz()
 {
+    const QString path = AskOpenQuizPath();
+    if (!path.isEmpty())
+        TakeQuizFrom(path);
+}
+
+void CWelcomePage::TakeQuizFrom(const QString& path)
+{
     m_pDoc->SetTakeMode();
     m_pDoc->ClearQuestions();
-    if (!OpenQuizFromDialog())
-        return;
+    if (!m_pDoc->OnOpenDocument(path))
+        return; // the document has said why; the welcome page stays
     m_pDoc->m_nManagerBackPage = PAGE_WELCOME;
-    if (m_pDoc->m_nQuestionCount != 0 && IsQuizKind(m_pDoc->m_nQuizType)) {
+    const bool hasKind = IsQuizKind(m_pDoc->m_nQuizType);
+    if (m_pDoc->m_nQuestionCount != 0 && hasKind) {
         GoToPage(IntroPage(m_pDoc->m_nQuizType));
         return;
     }
-    if (CPrompt* prompt = m_pDoc->Prompt())
-        prompt->ShowMessage(CStringTable::Get(IDS_QUIZ_HAS_NO_QUESTIONS));
-    GoToPage(IsQuizKind(m_pDoc->m_nQuizType) ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
+    // A quiz cannot be taken before it has both questions and a kind.
+    if (CPrompt* prompt = m_pDoc->Prompt()) {
+        prompt->ShowMessage(m_pDoc->m_nQuestionCount == 0
+                                ? CStringTable::Get(IDS_QUIZ_HAS_NO_QUESTIONS)
+                                : tr("The quiz you have opened has questions, but no quiz type "
+                                     "has been chosen for it yet, so it cannot be taken. Choose "
+                                     "its type on the next page."));
+    }
+    GoToPage(hasKind ? PAGE_QUESTION_MANAGER : PAGE_QUIZ_FORMAT);
 }
 
 void CWelcomePage::PaintPage(QPainter& painter)

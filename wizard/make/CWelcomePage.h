@@ -16,6 +16,8 @@ public:
     ~CWelcomePage() override;
 
     void OnSetActive() override;
+    // Take Quiz with a file already chosen (the dialog's, or the command line's).
+    void TakeQuizFrom(const QString& path);
     bool OnQueryCancel() override { return true; } // "Close" ends the program
 
 protected:
