@@ -83,6 +83,9 @@ void CFeedbackBase::SetMessage(const QString& text)
 {
     m_pMessage->setPlainText(text);
     m_pMessage->setAccessibleDescription(text);
+    // The window's description is what a screen reader says with its title, before the
+    // focused button.
+    setAccessibleDescription(text);
     if (isVisible())
         AnnounceMessage();
 }
