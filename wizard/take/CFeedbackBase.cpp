@@ -96,6 +96,15 @@ void CFeedbackBase::showEvent(QShowEvent* event)
     AnnounceMessage();
 }
 
+void CFeedbackBase::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // The keyboard and the screen reader go back to the sheet, also where no window manager
+    // hands them back (a kiosk, a bare X server).
+    if (QWidget* sheet = parentWidget() ? parentWidget()->window() : nullptr)
+        sheet->activateWindow();
+}
+
 void CFeedbackBase::AnnounceMessage()
 {
     QAccessibleEvent alert(m_pMessage, QAccessible::Alert);
