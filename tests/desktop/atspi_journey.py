@@ -38,6 +38,7 @@ STATEMENTS = [("The sun is a star.", True), ("Fish can walk.", False)]
 VERDICTS = ["Correct. You got it right!", "No. The correct answer is %s."]
 QUIZ_FILE = "atspi.qiz"
 TRUE_FALSE = 1
+ANSWER_TRUE, ANSWER_FALSE = 0, 1  # a statement's answer as the quiz file holds it
 
 
 class JourneyError(Exception):
@@ -301,12 +302,18 @@ class Journey:
         return shown
 
     def score(self):
-        def focused_score():
-            for obj in walk(self.sheet()):
-                if states(obj).contains(pyatspi.STATE_FOCUSED) and obj.name.startswith("You answered"):
-                    return obj.name
-            return None
-        return wait_for("the score, focused", focused_score)
+        """The score sentence, which the score page opens with the focus on."""
+        def focused():
+            return next((o for o in walk(self.sheet()) if states(o).contains(pyatspi.STATE_FOCUSED)),
+                        None)
+        try:
+            return wait_for("the score in focus",
+                            lambda: focused() and focused().name.startswith("You answered")
+                            and focused().name)
+        except JourneyError:
+            now = focused()
+            raise JourneyError("the score page opens on %s \"%s\"" % (
+                now.getRoleName() if now else "nothing", now.name if now else ""))
 
     def close(self):
         self.press_when_enabled("Close")
@@ -453,7 +460,8 @@ def run_journey(program):
             journey.start()
             journey.make_quiz()
             kind, questions = read_quiz(os.path.join(folder, QUIZ_FILE))
-            expected = [(statement, 1 if truth else 0) for statement, truth in STATEMENTS]
+            expected = [(statement, ANSWER_TRUE if truth else ANSWER_FALSE)
+                        for statement, truth in STATEMENTS]
             if kind != TRUE_FALSE or questions != expected:
                 raise JourneyError("the quiz file holds kind %d with %r, not %r" % (kind, questions, expected))
             verdicts = journey.take_quiz()
