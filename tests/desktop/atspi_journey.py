@@ -194,9 +194,7 @@ class Journey:
                         lambda: find(where, role, name, starts))
 
     def choice(self, name):
-        """A radio button of the page (a group that may have none chosen may show check boxes)."""
-        return wait_for("the choice \"%s\"" % name, lambda: find(
-            self.sheet(), pyatspi.ROLE_RADIO_BUTTON, name) or find(self.sheet(), pyatspi.ROLE_CHECK_BOX, name))
+        return self.control(pyatspi.ROLE_RADIO_BUTTON, name=name)
 
     def button(self, name, window=None):
         return self.control(pyatspi.ROLE_PUSH_BUTTON, name=name, window=window)
@@ -269,7 +267,9 @@ class Journey:
             statement = wait_for("a statement", self.shown_statement)
             truth = dict(STATEMENTS)[statement]
             right = expected == VERDICTS[0]
-            press(self.button("True" if truth == right else "False"))
+            answer = self.choice("True" if truth == right else "False")
+            toggle(answer)
+            wait_for("the answer chosen", lambda: checked(answer))
             self.press_when_enabled("Next")
             feedback = self.dialog("Tutorama Feedback")
             verdict = self.verdict_heard_first(feedback)
