@@ -1,5 +1,7 @@
 #include "CCellEdit.h"
 
+#include "CContrast.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -101,7 +103,10 @@ void CCellEdit::paintEvent(QPaintEvent* event)
     const QRect area = TextArea();
     QPainter painter(this);
     painter.setClipRect(area);
-    painter.setPen(QPen(kCellCyan, 1));
+    // Cyan borders, darker or lighter as the box's background needs to keep them visible.
+    const QColor border =
+        CContrast::Legible(kCellCyan, palette().color(QPalette::Base), CContrast::kLines);
+    painter.setPen(QPen(border, 1));
     for (int x : CellLines())
         painter.drawLine(x, area.top(), x, area.bottom());
 }

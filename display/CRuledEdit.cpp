@@ -1,5 +1,7 @@
 #include "CRuledEdit.h"
 
+#include "CContrast.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -69,7 +71,10 @@ void CRuledEdit::paintEvent(QPaintEvent* event)
 {
     QPlainTextEdit::paintEvent(event);
     QPainter painter(viewport());
-    painter.setPen(QPen(kRuleBlue, 1));
+    // Blue lines, lighter or darker as the box's background needs to keep them visible.
+    const QColor line =
+        CContrast::Legible(kRuleBlue, palette().color(QPalette::Base), CContrast::kLines);
+    painter.setPen(QPen(line, 1));
     const int right = viewport()->width();
     for (int y : RuledLines())
         painter.drawLine(0, y, right, y);

@@ -65,6 +65,31 @@ int CMarkupRenderer::DrawMarkup(QPainter& painter, const QRect& rect, const QStr
     return layout.m_stop;
 }
 
+QString CMarkupRenderer::PlainText(const QString& text) const
+{
+    const Layout layout = LayoutMarkup(m_fontNormal, QRect(), text);
+    QString plain;
+    int lineTop = 0;
+    int lineBottom = 0;
+    for (const Run& run : layout.m_runs) {
+        const int top = run.m_topLeft.y();
+        QString words = run.m_text;
+        if (plain.isEmpty() || top != lineTop) {
+            words = words.trimmed();
+            // A gap of more than a line before the run is a blank line: a new paragraph. A word
+            // broken at a hyphen goes on without a space.
+            if (!plain.isEmpty() && top > lineBottom)
+                plain += u'\n';
+            else if (!plain.isEmpty() && !plain.endsWith(u'-'))
+                plain += u' ';
+            lineTop = top;
+        }
+        lineBottom = std::max(lineBottom, top + QFontMetrics(run.m_font).height());
+        plain += words;
+    }
+    return plain.trimmed();
+}
+
 CMarkupRenderer::Layout CMarkupRenderer::LayoutMarkup(const QFont& startFont, const QRect& rect,
                                                       const QString& text) const
 {

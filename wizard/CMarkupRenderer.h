@@ -37,6 +37,10 @@ public:
     // The painter is left with the font the last tag selected.
     int DrawMarkup(QPainter& painter, const QRect& rect, const QString& text) const;
 
+    // The words the text draws, in the order they are drawn, for a screen reader: the lines
+    // of a paragraph joined by spaces, paragraphs by line breaks, tags left out.
+    QString PlainText(const QString& text) const;
+
     // A text font of character height 14 pixels in "Arial".
     static QFont MakeFont(int weight, bool italic);
 

@@ -1,7 +1,7 @@
 #include "CQuizPage.h"
 
 #include "CDib.h"
-#include "CMarkupRenderer.h"
+#include "CMarkupLabel.h"
 #include "CPaletteState.h"
 #include "CQuizSheet.h"
 
@@ -84,15 +84,12 @@ void CQuizPage::DrawPicture(QPainter& painter, const CDib* picture, const QPoint
         picture->Draw(painter, topLeft.x(), topLeft.y());
 }
 
-void CQuizPage::DrawHelpText(QPainter& painter, const QRect& rect, const QString& text,
-                             const QFont& font) const
+CMarkupLabel* CQuizPage::AddHelpText(const QRect& frame)
 {
-    painter.save();
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    m_context.m_pMarkup->DrawMarkup(painter, rect, text);
-    painter.restore();
+    auto* label = new CMarkupLabel(*m_context.m_pMarkup, frame, this);
+    label->setFont(m_context.m_fontNormal);
+    m_normalLabels.append(label);
+    return label;
 }
 
 void CQuizPage::paintEvent(QPaintEvent* /*event*/)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class CDib;
+class CMarkupLabel;
 class CQuizSheet;
 class QLabel;
 class QPushButton;
@@ -63,9 +64,9 @@ protected:
     // Loads a picture into slot (replacing what it held) and makes its palette current.
     void LoadPicture(std::unique_ptr<CDib>& slot, int bitmapId);
     void DrawPicture(QPainter& painter, const CDib* picture, const QPoint& topLeft) const;
-    // A help text from the string table, drawn with the markup renderer.
-    void DrawHelpText(QPainter& painter, const QRect& rect, const QString& text,
-                      const QFont& font) const;
+    // A help text drawn with the markup renderer from the top-left corner of frame, in the
+    // shared normal font; the page gives it its text (SetMarkup) on activation.
+    CMarkupLabel* AddHelpText(const QRect& frame);
 
     // A static text of the page in the shared bold or normal font (applied on activation).
     QLabel* AddLabel(const QString& text, const QRect& geometry, bool bold);

@@ -1,4 +1,5 @@
 #include "CCellEdit.h"
+#include "CContrast.h"
 #include "CRuledEdit.h"
 
 #include <QApplication>
@@ -17,7 +18,6 @@
 namespace {
 
 const QRgb kBlue = qRgb(0, 0, 255);
-const QRgb kCyan = qRgb(0, 255, 255);
 
 void PutOnClipboard(QMimeData* data)
 {
@@ -60,6 +60,8 @@ private slots:
     void cellLinesMeetTheLetters_data();
     void cellLinesMeetTheLetters();
     void cellLinesAreDrawnCyan();
+    void linesKeepTheirContrast_data();
+    void linesKeepTheirContrast();
     void cellPictureOnlyPasteLeavesText();
 
 private:
@@ -334,8 +336,48 @@ void TestRuledEdit::cellLinesAreDrawnCyan()
 {
     const QImage shot = m_pCells->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const int y = shot.height() / 2;
-    for (int x : m_pCells->CellLines())
-        QCOMPARE(shot.pixel(x, y), kCyan);
+    // Pure cyan hardly shows on white: the cells are drawn in a cyan dark enough to see.
+    const QColor base = m_pCells->palette().color(QPalette::Base);
+    QVERIFY(!m_pCells->CellLines().isEmpty());
+    for (int x : m_pCells->CellLines()) {
+        const QColor line = QColor::fromRgb(shot.pixel(x, y));
+        QCOMPARE(line.red(), 0);
+        QCOMPARE(line.green(), line.blue());
+        QVERIFY2(CContrast::Ratio(line, base) >= CContrast::kLines,
+                 qPrintable(QStringLiteral("%1 on %2").arg(line.name(), base.name())));
+    }
+}
+
+void TestRuledEdit::linesKeepTheirContrast_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addRow("white") << QColor(Qt::white);
+    QTest::addRow("light grey") << QColor(0xef, 0xf0, 0xf1);
+    QTest::addRow("dark grey") << QColor(0x23, 0x26, 0x29);
+    QTest::addRow("black") << QColor(Qt::black);
+    QTest::addRow("navy") << QColor(0x10, 0x18, 0x40);
+}
+
+// Whatever the colour scheme gives the boxes, ruled lines and cells stay visible.
+void TestRuledEdit::linesKeepTheirContrast()
+{
+    QFETCH(QColor, background);
+    QPalette scheme = m_pRuled->palette();
+    scheme.setColor(QPalette::Base, background);
+    m_pRuled->setPalette(scheme);
+    m_pCells->setPalette(scheme);
+    const QImage ruled =
+        m_pRuled->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage cells = m_pCells->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!m_pRuled->RuledLines().isEmpty() && !m_pCells->CellLines().isEmpty());
+    for (int y : m_pRuled->RuledLines()) {
+        const QColor line = QColor::fromRgb(ruled.pixel(ruled.width() / 2, y));
+        QVERIFY2(CContrast::Ratio(line, background) >= CContrast::kLines, qPrintable(line.name()));
+    }
+    for (int x : m_pCells->CellLines()) {
+        const QColor line = QColor::fromRgb(cells.pixel(x, cells.height() / 2));
+        QVERIFY2(CContrast::Ratio(line, background) >= CContrast::kLines, qPrintable(line.name()));
+    }
 }
 
 void TestRuledEdit::cellPictureOnlyPasteLeavesText()

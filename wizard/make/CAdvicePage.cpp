@@ -1,6 +1,7 @@
 #include "CAdvicePage.h"
 
 #include "CDib.h"
+#include "CMarkupLabel.h"
 #include "CQuizSheet.h"
 #include "CStringTable.h"
 #include "CTU_QuizDoc.h"
@@ -15,8 +16,12 @@ const QRect kRightTextRect(300, 80, 400, 360);
 } // namespace
 
 CAdvicePage::CAdvicePage(CWizardContext& context, const Looks& looks, QWidget* parent)
-    : CQuizPage(context, parent), m_looks(looks)
+    : CQuizPage(context, parent), m_looks(looks), m_pRightText(AddHelpText(kRightTextRect))
 {
+    if (m_looks.m_nLeftTextId != 0) {
+        m_pLeftText = AddHelpText(kLeftTextRect);
+        m_pLeftText->lower(); // read before the right column
+    }
 }
 
 CAdvicePage::~CAdvicePage() = default;
@@ -34,6 +39,9 @@ void CAdvicePage::OnSetActive()
     // Next takes the focus, so that Enter goes on (and never opens the print dialog).
     PostEnableButton(ID_WIZNEXT, true);
     ApplyFonts();
+    if (m_pLeftText)
+        m_pLeftText->SetMarkup(CStringTable::Get(m_looks.m_nLeftTextId));
+    m_pRightText->SetMarkup(CStringTable::Get(m_looks.m_nRightTextId));
     update();
     // These pages move only by GoToPage, so they are never armed.
 }
@@ -81,9 +89,4 @@ void CAdvicePage::PaintPage(QPainter& painter)
 {
     DrawPicture(painter, m_pSide.get(), kSideAt);
     DrawPicture(painter, m_pHeader.get(), kHeaderAt);
-    if (m_looks.m_nLeftTextId != 0)
-        DrawHelpText(painter, kLeftTextRect, CStringTable::Get(m_looks.m_nLeftTextId),
-                     m_context.m_fontNormal);
-    DrawHelpText(painter, kRightTextRect, CStringTable::Get(m_looks.m_nRightTextId),
-                 m_context.m_fontNormal);
 }

@@ -38,6 +38,8 @@ protected:
 
 private:
     Looks m_looks;
+    CMarkupLabel* m_pLeftText = nullptr;
+    CMarkupLabel* m_pRightText;
     std::unique_ptr<CDib> m_pHeader;
     std::unique_ptr<CDib> m_pSide;
 };

@@ -1,6 +1,7 @@
 #include "CEditPage.h"
 
 #include "CDib.h"
+#include "CMarkupLabel.h"
 #include "CPrompt.h"
 #include "CQuizSheet.h"
 #include "CSoundPlayer.h"
@@ -19,7 +20,8 @@ constexpr int kModifyAfterLeaving = -1; // a non-zero mode: the page comes back 
 } // namespace
 
 CEditPage::CEditPage(CWizardContext& context, int quizType, const Looks& looks, QWidget* parent)
-    : CQuizPage(context, parent), m_nQuizType(quizType), m_looks(looks)
+    : CQuizPage(context, parent), m_nQuizType(quizType), m_looks(looks),
+      m_pHelp(AddHelpText(kHelpRect))
 {
 }
 
@@ -54,6 +56,7 @@ void CEditPage::Activate()
         LoadOwnPictures();
     }
     ApplyFonts();
+    m_pHelp->SetMarkup(CStringTable::Get(m_looks.m_nHelpStringId));
 
     // A question that is no longer in the list cannot be modified: start a new one.
     const CQuestion* stored = m_pDoc->Question(m_pDoc->m_nCurrent);
@@ -241,6 +244,4 @@ void CEditPage::PaintPage(QPainter& painter)
 {
     DrawPicture(painter, m_pKindPicture.get(), kKindPictureRect.topLeft());
     DrawPicture(painter, m_pBanner.get(), kBannerAt);
-    DrawHelpText(painter, kHelpRect, CStringTable::Get(m_looks.m_nHelpStringId),
-                 m_context.m_fontNormal);
 }

@@ -90,6 +90,7 @@ private:
 
     int m_nQuizType;
     Looks m_looks;
+    CMarkupLabel* m_pHelp;
     std::unique_ptr<CDib> m_pBanner;
     std::unique_ptr<CDib> m_pKindPicture;
 };

@@ -1,6 +1,7 @@
 #include "CWelcomePage.h"
 
 #include "CDib.h"
+#include "CMarkupLabel.h"
 #include "CPictureButton.h"
 #include "CPrompt.h"
 #include "CQuizSheet.h"
@@ -24,6 +25,7 @@ CWelcomePage::CWelcomePage(CWizardContext& context, QWidget* parent)
     : CPictureChoicePage(context, parent)
 {
     setObjectName(QStringLiteral("welcomePage"));
+    m_pHelp = AddHelpText(kHelpRect);
     m_pMakeButton = AddPictureButton(
         IDB_MAKE_QUIZ_BUTTON, tr("&Make Quiz"),
         tr("A pencil writing questions on a sheet of paper: make or change a quiz."),
@@ -50,6 +52,7 @@ CWelcomePage::~CWelcomePage() = default;
 void CWelcomePage::OnSetActive()
 {
     ApplyFonts();
+    m_pHelp->SetMarkup(CStringTable::Get(IDS_WELCOME_HELP));
     LoadPicture(m_pHeader, IDB_WELCOME_BANNER);
     if (!m_pMakeFace) {
         m_pMakeFace = std::make_unique<CDib>(IDB_MAKE_QUIZ_BUTTON);
@@ -115,5 +118,4 @@ void CWelcomePage::TakeQuizFrom(const QString& path)
 void CWelcomePage::PaintPage(QPainter& painter)
 {
     DrawPicture(painter, m_pHeader.get(), kHeaderAt);
-    DrawHelpText(painter, kHelpRect, CStringTable::Get(IDS_WELCOME_HELP), m_context.m_fontNormal);
 }

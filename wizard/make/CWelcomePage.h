@@ -28,6 +28,7 @@ private:
     void MakeQuiz();
     void TakeQuiz();
 
+    CMarkupLabel* m_pHelp = nullptr;
     std::unique_ptr<CDib> m_pHeader;
     std::unique_ptr<CDib> m_pMakeFace;
     std::unique_ptr<CDib> m_pTakeFace;

@@ -83,6 +83,9 @@ void CFeedbackBase::SetMessage(const QString& text)
 {
     m_pMessage->setPlainText(text);
     m_pMessage->setAccessibleDescription(text);
+    // The window's description is what a screen reader says with its title, before the
+    // focused button.
+    setAccessibleDescription(text);
     if (isVisible())
         AnnounceMessage();
 }
@@ -91,6 +94,15 @@ void CFeedbackBase::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     AnnounceMessage();
+}
+
+void CFeedbackBase::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // The keyboard and the screen reader go back to the sheet, also where no window manager
+    // hands them back (a kiosk, a bare X server).
+    if (QWidget* sheet = parentWidget() ? parentWidget()->window() : nullptr)
+        sheet->activateWindow();
 }
 
 void CFeedbackBase::AnnounceMessage()

@@ -37,6 +37,7 @@ protected:
     int ButtonTop() const;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     CTU_QuizDoc* m_pDoc;
     CQuestion* m_pQuestion;

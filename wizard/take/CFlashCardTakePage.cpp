@@ -1,6 +1,7 @@
 #include "CFlashCardTakePage.h"
 
 #include "CDib.h"
+#include "CMarkupLabel.h"
 #include "CQuestion.h"
 #include "CRuledEdit.h"
 #include "CStringTable.h"
@@ -42,6 +43,7 @@ CFlashCardTakePage::CFlashCardTakePage(CWizardContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("flashCardTakePage"));
     AddProgressLabel(kProgressRect);
+    m_pHelp = AddHelpText(kHelpRect);
 }
 
 CFlashCardTakePage::~CFlashCardTakePage() = default;
@@ -100,6 +102,8 @@ void CFlashCardTakePage::ShowQuestion(CQuestion& question)
     AnswerBox()->setPlainText(question.m_strResponse);
     AnswerBox()->moveCursor(QTextCursor::End);
     AnswerBox()->setFocus();
+    m_pHelp->SetMarkup(CStringTable::Get(m_pDoc->m_bShowFronts ? IDS_FLASH_CARD_SHOW_FRONTS_HELP
+                                                               : IDS_FLASH_CARD_SHOW_BACKS_HELP));
     FollowAnswer(question.m_strResponse);
     update();
 }
@@ -155,7 +159,4 @@ void CFlashCardTakePage::PaintContent(QPainter& painter)
     DrawPicture(painter, m_pBackTop.get(), kBackTopAt);
     DrawPicture(painter, m_pFrontBottom.get(), kFrontBottomAt);
     DrawPicture(painter, m_pBackBottom.get(), kBackBottomAt);
-    const int help =
-        m_pDoc->m_bShowFronts ? IDS_FLASH_CARD_SHOW_FRONTS_HELP : IDS_FLASH_CARD_SHOW_BACKS_HELP;
-    DrawHelpText(painter, kHelpRect, CStringTable::Get(help), m_context.m_fontNormal);
 }

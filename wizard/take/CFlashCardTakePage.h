@@ -32,6 +32,7 @@ private:
 
     CRuledEdit* m_pFront;
     CRuledEdit* m_pBack;
+    CMarkupLabel* m_pHelp;
     std::unique_ptr<CDib> m_pFrontTop;
     std::unique_ptr<CDib> m_pFrontBottom;
     std::unique_ptr<CDib> m_pBackTop;

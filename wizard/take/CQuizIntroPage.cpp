@@ -1,6 +1,7 @@
 #include "CQuizIntroPage.h"
 
 #include "CDib.h"
+#include "CMarkupLabel.h"
 #include "CPrompt.h"
 #include "CQuizSheet.h"
 #include "CStringTable.h"
@@ -35,6 +36,10 @@ void CQuizIntroPage::OnSetActive()
     if (!m_pSide)
         m_pSide = std::make_unique<CDib>(m_nSideId);
     ApplyFonts();
+    if (m_pLeftHelp)
+        m_pLeftHelp->SetMarkup(CStringTable::Get(m_nLeftHelpId));
+    if (m_pRightHelp)
+        m_pRightHelp->SetMarkup(CStringTable::Get(m_nRightHelpId));
     if (m_pCount)
         m_pCount->setText(CountText(m_pDoc->m_nQuestionCount));
     PostEnableButton(ID_WIZNEXT, true);
@@ -77,6 +82,10 @@ void CQuizIntroPage::SetHelpTexts(int leftId, int rightId)
 {
     m_nLeftHelpId = leftId;
     m_nRightHelpId = rightId;
+    if (leftId != 0 && !m_pLeftHelp)
+        m_pLeftHelp = AddHelpText(LeftHelpRect());
+    if (rightId != 0 && !m_pRightHelp)
+        m_pRightHelp = AddHelpText(RightHelpRect());
 }
 
 QRect CQuizIntroPage::LeftHelpRect()
@@ -95,11 +104,5 @@ void CQuizIntroPage::PaintPage(QPainter& painter)
 {
     DrawPicture(painter, m_pBanner.get(), TakeLayout::kBannerAt);
     DrawPicture(painter, m_pSide.get(), TakeLayout::kSideAt);
-    if (m_nLeftHelpId != 0)
-        DrawHelpText(painter, LeftHelpRect(), CStringTable::Get(m_nLeftHelpId),
-                     m_context.m_fontNormal);
-    if (m_nRightHelpId != 0)
-        DrawHelpText(painter, RightHelpRect(), CStringTable::Get(m_nRightHelpId),
-                     m_context.m_fontNormal);
     PaintContent(painter);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CDib;
+class CMarkupLabel;
 class QLabel;
 
 // What the four introduction pages share: the count line, the banner and side
@@ -53,4 +54,6 @@ private:
     QLabel* m_pCount = nullptr;
     int m_nLeftHelpId = 0;
     int m_nRightHelpId = 0;
+    CMarkupLabel* m_pLeftHelp = nullptr;
+    CMarkupLabel* m_pRightHelp = nullptr;
 };

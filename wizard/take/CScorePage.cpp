@@ -41,6 +41,9 @@ CScorePage::CScorePage(CWizardContext& context, QWidget* parent)
     setObjectName(QStringLiteral("scorePage"));
     m_pScore = AddLabel(QString(), kScoreRect, true);
     m_pScore->setObjectName(QStringLiteral("scoreText"));
+    // The score is where the page starts, so a screen reader says it first; Enter still
+    // presses the default button.
+    m_pScore->setFocusPolicy(Qt::TabFocus);
     AddLabel(tr("If you want to take the quiz again, click the Retake Quiz button. If you want to "
                 "review or make changes to the quiz, click the Review Quiz button. Click the "
                 "Finish button to return to the main quiz screen, or the Close button to leave "
@@ -103,6 +106,7 @@ void CScorePage::OnSetActive()
     // A screen reader says the score at once, though the focus is elsewhere.
     QAccessibleEvent alert(m_pScore, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    m_pScore->setFocus();
 
     if (!m_pScorePicture)
         m_pScorePicture = std::make_unique<CDib>(IDB_SCORE_PICTURE);
