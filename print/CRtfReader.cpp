@@ -585,6 +585,8 @@ bool CRtfReader::HandleParagraphWord(const QByteArray& word, bool hasParam, int 
         para.keepTogether = true;
     } else if (word == "keepn") {
         para.keepWithNext = true;
+    } else if (word == "widctlpar" || word == "nowidctlpar") {
+        para.widowControl = word == "widctlpar";
     } else if (word == "tx" || word == "tb") {
         if (para.tabTwips.size() < kMaxTabStops)
             para.tabTwips.append(std::clamp(param, 0, kMaxTwips));
@@ -649,6 +651,8 @@ void CRtfReader::HandleDocumentWord(const QByteArray& word, int param)
         m_nAnsiCodePage = param;
     else if (word == "deff")
         m_nDefaultFont = param;
+    else if (word == "widowctrl")
+        m_bWidowControl = true;
     else if (word == "deftab" && param > 0)
         SetDefaultTabStop(param);
     else if (word == "uc")
@@ -1018,6 +1022,8 @@ QTextBlockFormat CRtfReader::BlockFormatFromState() const
         format.setProperty(kKeepTogetherProperty, true);
     if (para.keepWithNext)
         format.setProperty(kKeepWithNextProperty, true);
+    if (para.widowControl.value_or(m_bWidowControl))
+        format.setProperty(kWidowControlProperty, true);
 
     // RTF measures tab stops from the left margin, the layout from where the first line
     // starts. A hanging first line gets an implied stop at the indent, as word processors

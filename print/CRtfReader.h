@@ -12,6 +12,7 @@
 #include <QTextFormat>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -35,6 +36,10 @@ public:
     static constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
     // Block property set on paragraphs written with \keep (do not split across pages).
     static constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 2;
+    // Block property set on paragraphs under widow and orphan control (\widowctrl for the
+    // whole document, \widctlpar for one paragraph): at least two of their lines stay
+    // together on each side of a page break.
+    static constexpr int kWidowControlProperty = QTextFormat::UserProperty + 3;
 
     explicit CRtfReader(QTextDocument* document);
     ~CRtfReader();
@@ -103,6 +108,7 @@ private:
         bool lineMultiple = false;
         bool keepTogether = false;
         bool keepWithNext = false;
+        std::optional<bool> widowControl; // none: as the document says
         QList<int> tabTwips;
     };
 
@@ -189,6 +195,7 @@ private:
     bool m_bDone = false;
 
     int m_nAnsiCodePage = 1252;
+    bool m_bWidowControl = false;
     int m_nDefaultFont = 0;
     QHash<int, FontEntry> m_fonts;
     int m_nFontInTable = -1;
