@@ -1,9 +1,10 @@
 #include "CWidgetPrompt.h"
 
+#include "CPrinterDialog.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace {
@@ -42,8 +43,8 @@ QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& fil
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool CWidgetPrompt::ChoosePrinter(QPrinter* printer)
+bool CWidgetPrompt::ChoosePrinter(QPrinter* printer, const QString& suggestedFile)
 {
-    QPrintDialog dialog(printer, m_pParent);
+    CPrinterDialog dialog(printer, suggestedFile, m_pParent);
     return dialog.exec() == QDialog::Accepted;
 }

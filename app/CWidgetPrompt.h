@@ -15,7 +15,7 @@ public:
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
-    bool ChoosePrinter(QPrinter* printer) override;
+    bool ChoosePrinter(QPrinter* printer, const QString& suggestedFile) override;
 
 private:
     QWidget* m_pParent = nullptr;

@@ -27,7 +27,7 @@ public:
     void ShowMessage(const QString& text) override { m_messages.append(text); }
     QString GetOpenFileName(const QString&, const QString&) override { return {}; }
     QString GetSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    bool ChoosePrinter(QPrinter*) override { return false; }
+    bool ChoosePrinter(QPrinter*, const QString&) override { return false; }
 
     QStringList m_messages;
 };

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-CJobPrinters::CJobPrinters(CPrompt* prompt) : m_pPrompt(prompt) {}
+CJobPrinters::CJobPrinters(CPrompt* prompt, const QString& suggestedFile)
+    : m_pPrompt(prompt), m_strSuggestedFile(suggestedFile)
+{
+}
 
 std::unique_ptr<QPrinter> CJobPrinters::ForJob(bool ask)
 {
@@ -22,7 +25,7 @@ std::unique_ptr<QPrinter> CJobPrinters::ForJob(bool ask)
 
 bool CJobPrinters::Choose(QPrinter* printer)
 {
-    if (!m_pPrompt || !m_pPrompt->ChoosePrinter(printer))
+    if (!m_pPrompt || !m_pPrompt->ChoosePrinter(printer, m_strSuggestedFile))
         return false;
     m_bChosen = true;
     m_nJobs = 1;

@@ -16,7 +16,8 @@ class CPrompt;
 class CJobPrinters
 {
 public:
-    explicit CJobPrinters(CPrompt* prompt);
+    // suggestedFile is offered when the user prints to a file.
+    CJobPrinters(CPrompt* prompt, const QString& suggestedFile);
 
     // A printer for the next job: shows the printer dialog when ask is set,
     // else one like the printer chosen earlier in this click (the system's
@@ -36,6 +37,7 @@ private:
     std::unique_ptr<QPrinter> DefaultPrinter() const;
 
     CPrompt* m_pPrompt;
+    QString m_strSuggestedFile;
     bool m_bChosen = false;
     int m_nJobs = 0;
     QString m_strPrinterName;

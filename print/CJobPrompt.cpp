@@ -29,8 +29,9 @@ QString CJobPrompt::GetSaveFileName(const QString& folder, const QString& filter
     return m_pPrompt ? m_pPrompt->GetSaveFileName(folder, filter, defaultSuffix) : QString();
 }
 
-bool CJobPrompt::ChoosePrinter(QPrinter* printer)
+bool CJobPrompt::ChoosePrinter(QPrinter* printer, const QString& /*suggestedFile*/)
 {
+    // The click's printers know what file to suggest.
     m_bPrinterAsked = true;
     m_bPrinterChosen = m_pPrinters->Choose(printer);
     return m_bPrinterChosen;

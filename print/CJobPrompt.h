@@ -19,7 +19,7 @@ public:
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
-    bool ChoosePrinter(QPrinter* printer) override;
+    bool ChoosePrinter(QPrinter* printer, const QString& suggestedFile) override;
 
     bool PrinterAsked() const { return m_bPrinterAsked; }
     bool PrinterCancelled() const { return m_bPrinterAsked && !m_bPrinterChosen; }

@@ -11,6 +11,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
@@ -143,6 +145,17 @@ int CPrintChoiceDlg::AdviceKind() const
     return m_pDoc->m_nQuizType == QUIZ_NEW ? m_pDoc->m_nAdviceType : m_pDoc->m_nQuizType;
 }
 
+QString CPrintChoiceDlg::SuggestedFile() const
+{
+    // A family without a printer makes a PDF: named after the quiz, beside it.
+    const QFileInfo quiz(m_pDoc->m_strQuizPath);
+    const QString folder = m_pDoc->m_strQuizPath.isEmpty() ? QDir::homePath() : quiz.absolutePath();
+    QString name = QFileInfo(m_pDoc->m_strQuizName).completeBaseName();
+    if (name.isEmpty())
+        name = QStringLiteral("Tutorama");
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 void CPrintChoiceDlg::ReportUnprintable()
 {
     if (m_pDoc->Prompt())
@@ -212,7 +225,7 @@ bool CPrintChoiceDlg::PrintAdvice(const QString& fileName, bool ask)
 void CPrintChoiceDlg::OnPrint()
 {
     m_nPrintWhat = m_pPart->checkedId();
-    m_pPrinters = std::make_unique<CJobPrinters>(m_pDoc->Prompt());
+    m_pPrinters = std::make_unique<CJobPrinters>(m_pDoc->Prompt(), SuggestedFile());
     m_bPrinterCancelled = false;
     // Only the first job that gets as far as choosing a printer asks for it.
     const auto ask = [this] { return !m_pPrinters->HasChosen(); };

@@ -20,6 +20,6 @@ public:
     // The save-as dialog (asks before overwriting); an empty result means cancelled.
     virtual QString GetSaveFileName(const QString& folder, const QString& filter,
                                     const QString& defaultSuffix) = 0;
-    // The printer dialog; false means cancelled.
-    virtual bool ChoosePrinter(QPrinter* printer) = 0;
+    // The printer dialog; false means cancelled. Printing to a file suggests suggestedFile.
+    virtual bool ChoosePrinter(QPrinter* printer, const QString& suggestedFile) = 0;
 };

@@ -1,11 +1,15 @@
 #include "CHelpWindow.h"
+#include "CPrinterDialog.h"
 #include "CQuizApp.h"
 #include "CQuizSheet.h"
 #include "CScriptedPrompt.h"
 #include "CSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -70,6 +74,31 @@ private slots:
         CQuizApp speaking(options);
         speaking.BuildSheet();
         QVERIFY2(speaking.Context().m_bSpeechAvailable, "espeak-ng data should be installed");
+    }
+
+    void printerDialogOffersWholePrintoutsInANamedFile()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        const QString suggested = QDir::temp().filePath(QStringLiteral("Animals.pdf"));
+        CPrinterDialog dialog(&printer, suggested);
+        dialog.show(); // not run: the test only looks at what it offers
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+        QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintSelection));
+        QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintToFile));
+        // What the user meets: no page range or selection to choose, the quiz's file name.
+        for (const char* name : {"printRange", "pagesRadioButton"}) {
+            auto* choice = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+            QVERIFY2(!choice || !choice->isEnabled(), name);
+        }
+        for (const char* name : {"printSelection", "printCurrentPage"}) {
+            auto* choice = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+            QVERIFY2(!choice || choice->isHidden(), name);
+        }
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(file);
+        QCOMPARE(file->text(), QDir::toNativeSeparators(suggested));
+        dialog.reject();
     }
 
     void f1OpensTheHelp()

@@ -38,9 +38,10 @@ QString CScriptedPrompt::GetSaveFileName(const QString& folder, const QString& f
     return NextFile(QStringLiteral("save %1 %2 %3").arg(folder, filter, defaultSuffix));
 }
 
-bool CScriptedPrompt::ChoosePrinter(QPrinter* printer)
+bool CScriptedPrompt::ChoosePrinter(QPrinter* printer, const QString& suggestedFile)
 {
     m_dialogs.append(QStringLiteral("printer"));
+    m_suggestedFiles.append(suggestedFile);
     if (m_printers.isEmpty()) {
         m_unanswered.append(QStringLiteral("printer"));
         return false;
@@ -59,6 +60,7 @@ void CScriptedPrompt::Clear()
     m_messages.clear();
     m_dialogs.clear();
     m_unanswered.clear();
+    m_suggestedFiles.clear();
     m_yesNo.clear();
     m_files.clear();
     m_printers.clear();

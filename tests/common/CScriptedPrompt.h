@@ -22,7 +22,7 @@ public:
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
-    bool ChoosePrinter(QPrinter* printer) override;
+    bool ChoosePrinter(QPrinter* printer, const QString& suggestedFile) override;
 
     bool AllAnswersUsed() const
     {
@@ -33,7 +33,8 @@ public:
     QStringList m_questions; // texts of Yes/No questions, in order
     QStringList m_messages;  // texts of OK messages, in order
     QStringList m_dialogs; // "open <folder> <filter>", "save <folder> <filter> <suffix>", "printer"
-    QStringList m_unanswered; // calls that found no queued answer
+    QStringList m_unanswered;     // calls that found no queued answer
+    QStringList m_suggestedFiles; // what each printer dialog offered to print to
 
 private:
     QString NextFile(const QString& what);

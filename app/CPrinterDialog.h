@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPrintDialog>
+#include <QString>
+
+// The platform's printer dialog, offering only what the printouts honour: every page, on a
+// printer or in a file, with the file named after the quiz.
+class CPrinterDialog : public QPrintDialog
+{
+    Q_OBJECT
+
+public:
+    CPrinterDialog(QPrinter* printer, const QString& suggestedFile, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ConfineChoices();
+
+    QString m_strSuggestedFile;
+};
