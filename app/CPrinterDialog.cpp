@@ -3,9 +3,10 @@
 #include <QDir>
 #include <QLineEdit>
 
-CPrinterDialog::CPrinterDialog(QPrinter* printer, const QString& suggestedFile, QWidget* parent)
-    : QPrintDialog(printer, parent), m_strSuggestedFile(suggestedFile)
+CPrinterDialog::CPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
 {
+    if (!printer->docName().isEmpty())
+        m_strSuggestedFile = QDir::current().filePath(printer->docName() + QStringLiteral(".pdf"));
     setObjectName(QStringLiteral("printerDialog"));
     // Every printout prints whole: a page range or a selection would be ignored.
     setOption(PrintPageRange, false);

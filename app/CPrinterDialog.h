@@ -10,7 +10,8 @@ class CPrinterDialog : public QPrintDialog
     Q_OBJECT
 
 public:
-    CPrinterDialog(QPrinter* printer, const QString& suggestedFile, QWidget* parent = nullptr);
+    // Printing to a file suggests the printer's document name in the current (quiz) folder.
+    explicit CPrinterDialog(QPrinter* printer, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,7 @@
 #include "CWidgetPrompt.h"
 
 #include "CPrinterDialog.h"
+#include "CYesNoBox.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -14,10 +15,12 @@ QString AppName()
 }
 } // namespace
 
-bool CWidgetPrompt::AskYesNo(const QString& text)
+CPrompt::Reply CWidgetPrompt::AskYesNo(const QString& text, Reply defaultReply)
 {
-    return QMessageBox::question(m_pParent, AppName(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    CYesNoBox box(m_pParent, AppName(), text,
+                  defaultReply == Reply::No ? QMessageBox::No : QMessageBox::Yes);
+    box.exec();
+    return box.Answer();
 }
 
 void CWidgetPrompt::ShowMessage(const QString& text)
@@ -43,8 +46,8 @@ QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& fil
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool CWidgetPrompt::ChoosePrinter(QPrinter* printer, const QString& suggestedFile)
+bool CWidgetPrompt::ChoosePrinter(QPrinter* printer)
 {
-    CPrinterDialog dialog(printer, suggestedFile, m_pParent);
+    CPrinterDialog dialog(printer, m_pParent);
     return dialog.exec() == QDialog::Accepted;
 }

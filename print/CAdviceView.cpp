@@ -262,7 +262,7 @@ bool CAdviceView::PrintAdvice(CPrompt& prompt, QPrinter* printer, const QString&
         prompt.ShowMessage(tr("Unable to find advice file for printing"));
         return false;
     }
-    if ((showDialog && !prompt.ChoosePrinter(printer, QString())) || !view.Print(printer)) {
+    if ((showDialog && !prompt.ChoosePrinter(printer)) || !view.Print(printer)) {
         prompt.ShowMessage(tr("Unable to print advice file"));
         return false;
     }

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-CJobPrinters::CJobPrinters(CPrompt* prompt, const QString& suggestedFile)
-    : m_pPrompt(prompt), m_strSuggestedFile(suggestedFile)
+CJobPrinters::CJobPrinters(CPrompt* prompt, const QString& documentName)
+    : m_pPrompt(prompt), m_strDocumentName(documentName)
 {
 }
 
@@ -25,7 +25,9 @@ std::unique_ptr<QPrinter> CJobPrinters::ForJob(bool ask)
 
 bool CJobPrinters::Choose(QPrinter* printer)
 {
-    if (!m_pPrompt || !m_pPrompt->ChoosePrinter(printer, m_strSuggestedFile))
+    // Each job names its print document itself once it prints.
+    printer->setDocName(m_strDocumentName);
+    if (!m_pPrompt || !m_pPrompt->ChoosePrinter(printer))
         return false;
     m_bChosen = true;
     m_nJobs = 1;

@@ -7,9 +7,9 @@ CJobPrompt::CJobPrompt(CPrompt* prompt, CJobPrinters* printers)
 {
 }
 
-bool CJobPrompt::AskYesNo(const QString& text)
+CPrompt::Reply CJobPrompt::AskYesNo(const QString& text, Reply defaultReply)
 {
-    return m_pPrompt && m_pPrompt->AskYesNo(text);
+    return m_pPrompt ? m_pPrompt->AskYesNo(text, defaultReply) : Reply::Cancel;
 }
 
 void CJobPrompt::ShowMessage(const QString& text)
@@ -29,9 +29,8 @@ QString CJobPrompt::GetSaveFileName(const QString& folder, const QString& filter
     return m_pPrompt ? m_pPrompt->GetSaveFileName(folder, filter, defaultSuffix) : QString();
 }
 
-bool CJobPrompt::ChoosePrinter(QPrinter* printer, const QString& /*suggestedFile*/)
+bool CJobPrompt::ChoosePrinter(QPrinter* printer)
 {
-    // The click's printers know what file to suggest.
     m_bPrinterAsked = true;
     m_bPrinterChosen = m_pPrinters->Choose(printer);
     return m_bPrinterChosen;

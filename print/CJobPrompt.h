@@ -14,12 +14,12 @@ class CJobPrompt : public CPrompt
 public:
     CJobPrompt(CPrompt* prompt, CJobPrinters* printers);
 
-    bool AskYesNo(const QString& text) override;
+    Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,
                             const QString& defaultSuffix) override;
-    bool ChoosePrinter(QPrinter* printer, const QString& suggestedFile) override;
+    bool ChoosePrinter(QPrinter* printer) override;
 
     bool PrinterAsked() const { return m_bPrinterAsked; }
     bool PrinterCancelled() const { return m_bPrinterAsked && !m_bPrinterChosen; }

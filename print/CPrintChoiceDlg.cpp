@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,7 +98,8 @@ void CPrintChoiceDlg::BuildControls()
 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_pQuiz, &QCheckBox::clicked, this, &CPrintChoiceDlg::UpdatePartChoice);
+    // The parts follow the Quiz box however it was ticked (mouse, keys, a screen reader).
+    connect(m_pQuiz, &QCheckBox::toggled, this, &CPrintChoiceDlg::UpdatePartChoice);
     connect(m_pPrint, &QPushButton::clicked, this, &CPrintChoiceDlg::OnPrint);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -145,15 +145,11 @@ int CPrintChoiceDlg::AdviceKind() const
     return m_pDoc->m_nQuizType == QUIZ_NEW ? m_pDoc->m_nAdviceType : m_pDoc->m_nQuizType;
 }
 
-QString CPrintChoiceDlg::SuggestedFile() const
+QString CPrintChoiceDlg::PrintoutName() const
 {
-    // A family without a printer makes a PDF: named after the quiz, beside it.
-    const QFileInfo quiz(m_pDoc->m_strQuizPath);
-    const QString folder = m_pDoc->m_strQuizPath.isEmpty() ? QDir::homePath() : quiz.absolutePath();
-    QString name = QFileInfo(m_pDoc->m_strQuizName).completeBaseName();
-    if (name.isEmpty())
-        name = QStringLiteral("Tutorama");
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    // A family without a printer makes a PDF: it is named after the quiz.
+    const QString name = QFileInfo(m_pDoc->m_strQuizName).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Tutorama") : name;
 }
 
 void CPrintChoiceDlg::ReportUnprintable()
@@ -225,7 +221,7 @@ bool CPrintChoiceDlg::PrintAdvice(const QString& fileName, bool ask)
 void CPrintChoiceDlg::OnPrint()
 {
     m_nPrintWhat = m_pPart->checkedId();
-    m_pPrinters = std::make_unique<CJobPrinters>(m_pDoc->Prompt(), SuggestedFile());
+    m_pPrinters = std::make_unique<CJobPrinters>(m_pDoc->Prompt(), PrintoutName());
     m_bPrinterCancelled = false;
     // Only the first job that gets as far as choosing a printer asks for it.
     const auto ask = [this] { return !m_pPrinters->HasChosen(); };

@@ -49,7 +49,7 @@ private:
     void UpdatePartChoice();
     void OnPrint();
     void ReportUnprintable();
-    QString SuggestedFile() const;
+    QString PrintoutName() const;
     int AdviceKind() const;
 
     CTU_QuizDoc* m_pDoc;

@@ -2,12 +2,13 @@
 
 #include <QPrinter>
 
-bool CScriptedPrompt::AskYesNo(const QString& text)
+CPrompt::Reply CScriptedPrompt::AskYesNo(const QString& text, Reply defaultReply)
 {
     m_questions.append(text);
+    m_defaultReplies.append(defaultReply);
     if (m_yesNo.isEmpty()) {
         m_unanswered.append(QStringLiteral("yes/no: ") + text);
-        return false;
+        return Reply::No;
     }
     return m_yesNo.dequeue();
 }
@@ -38,10 +39,9 @@ QString CScriptedPrompt::GetSaveFileName(const QString& folder, const QString& f
     return NextFile(QStringLiteral("save %1 %2 %3").arg(folder, filter, defaultSuffix));
 }
 
-bool CScriptedPrompt::ChoosePrinter(QPrinter* printer, const QString& suggestedFile)
+bool CScriptedPrompt::ChoosePrinter(QPrinter* printer)
 {
     m_dialogs.append(QStringLiteral("printer"));
-    m_suggestedFiles.append(suggestedFile);
     if (m_printers.isEmpty()) {
         m_unanswered.append(QStringLiteral("printer"));
         return false;
@@ -57,10 +57,10 @@ bool CScriptedPrompt::ChoosePrinter(QPrinter* printer, const QString& suggestedF
 void CScriptedPrompt::Clear()
 {
     m_questions.clear();
+    m_defaultReplies.clear();
     m_messages.clear();
     m_dialogs.clear();
     m_unanswered.clear();
-    m_suggestedFiles.clear();
     m_yesNo.clear();
     m_files.clear();
     m_printers.clear();

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -27,6 +28,18 @@ QString SeventyCharacters()
         text += QStringLiteral("wxyz ");
     return text.left(70);
 }
+// Also notes the name each printer dialog offers for the printout.
+class CNamingPrompt : public CScriptedPrompt
+{
+public:
+    bool ChoosePrinter(QPrinter* printer) override
+    {
+        m_printoutNames.append(printer->docName());
+        return CScriptedPrompt::ChoosePrinter(printer);
+    }
+
+    QStringList m_printoutNames;
+};
 } // namespace
 
 class TestPrintJobs : public QObject
@@ -78,7 +91,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_pDir; // fresh for every test
     std::unique_ptr<CTU_QuizDoc> m_pDoc;
-    CScriptedPrompt m_prompt;
+    CNamingPrompt m_prompt;
     CPaletteState m_palette;
     std::unique_ptr<CPrintChoiceDlg> m_pDialog;
 };
@@ -87,6 +100,7 @@ void TestPrintJobs::init()
 {
     m_pDir = std::make_unique<QTemporaryDir>();
     m_prompt.Clear();
+    m_prompt.m_printoutNames.clear();
     m_pDoc = std::make_unique<CTU_QuizDoc>();
     m_pDoc->SetPrompt(&m_prompt);
     m_pDoc->m_strQuizName = QStringLiteral("Animals.qiz");
@@ -501,7 +515,6 @@ void TestPrintJobs::scoreSheet()
 
 void TestPrintJobs::oneClickOnePrinterDialog()
 {
-    m_pDoc->m_strQuizPath = Pdf("Animals.qiz");
     MakeQuiz(QUIZ_TRUE_FALSE, {"One", "Two"});
     CompleteRun(2);
     OpenDialog();
@@ -511,8 +524,8 @@ void TestPrintJobs::oneClickOnePrinterDialog()
     m_prompt.QueuePrinter(Pdf("all.pdf"));
     ClickPrint();
     QCOMPARE(m_prompt.m_dialogs, QStringList{"printer"});
-    // A printout to a file is named after the quiz, beside it.
-    QCOMPARE(m_prompt.m_suggestedFiles, QStringList{Pdf("Animals.pdf")});
+    // A printout to a file is named after the quiz.
+    QCOMPARE(m_prompt.m_printoutNames, QStringList{"Animals"});
     QCOMPARE(m_pDialog->result(), int(QDialog::Accepted));
     // In order, each its own document beside the chosen file.
     QCOMPARE(CPdfText::Title(Pdf("all.pdf")), QStringLiteral("Tutorama Report"));
