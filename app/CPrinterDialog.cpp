@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPrinter>
 
 CPrinterDialog::CPrinterDialog(QPrinter* printer, QWidget* parent) : QPrintDialog(printer, parent)
 {
