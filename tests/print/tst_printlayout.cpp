@@ -244,7 +244,7 @@ void TestPrintLayout::bannerStaysInsideTheFrame()
     PageFrame a4{300, 2180, 300, 300, 300}; // A4 at 300 dpi: 1880 pixels between margins
     QCOMPARE(BannerRect(a4), QRect(300, 300, 1880, 200));
     // A 720 x 60 banner keeps its proportions: as wide as the box, less high.
-    QCOMPARE(FitPicture(QSize(720, 60), BannerRect(wide)), QRect(100, 100, 2000, 167));
+    QCOMPARE(FitPicture(QSize(720, 60), BannerRect(wide)), QRect(100, 100, 2000, 166));
     QCOMPARE(FitPicture(QSize(300, 300), QRect(0, 0, 600, 600)), QRect(0, 0, 600, 600));
     QCOMPARE(FitPicture(QSize(100, 200), QRect(5, 5, 2000, 200)), QRect(5, 5, 100, 200));
     QCOMPARE(FitPicture(QSize(), QRect(5, 5, 20, 20)).size(), QSize(0, 0));
