@@ -57,7 +57,8 @@ install(FILES "${PROJECT_BINARY_DIR}/packaging/tutorama.1.gz"
 set(CPACK_PACKAGE_NAME "tutorama")
 set(CPACK_PACKAGE_VENDOR "The Tutorama developers")
 set(CPACK_PACKAGE_CONTACT "The Tutorama developers <tutorama@tutorama.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's synopsis is a phrase without a leading article.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "wizard that helps pupils make and take practice quizzes")
 # One string with its own line breaks: a list of strings would be joined with ";".
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Tutorama is a friendly wizard that helps pupils aged 8 to 12 make practice\n"
