@@ -1,11 +1,11 @@
 #include "CWidgetPrompt.h"
 
+#include "CPrinterDialog.h"
 #include "CYesNoBox.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -70,6 +70,6 @@ QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& fil
 
 bool CWidgetPrompt::ChoosePrinter(QPrinter* printer)
 {
-    QPrintDialog dialog(printer, m_pParent);
+    CPrinterDialog dialog(printer, m_pParent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -32,25 +32,35 @@ QIcon WindowIcon()
     return QIcon::fromTheme(QStringLiteral(TUTORAMA_APP_ID), builtIn);
 }
 
-// --help and --version are answered in a terminal, where there may be no window system.
-bool AnsweredInTerminal(int argc, char* argv[])
+constexpr int kGoOn = -1;
+
+// --help, --version and wrong arguments are answered in a terminal, where there may be no
+// window system: the exit status, or kGoOn when the program is to start.
+int AnsweredInTerminal(int argc, char* argv[])
 {
     QCoreApplication core(argc, argv);
     Identify();
     const CTranslations translations(QLocale::system());
     CCommandLine commandLine;
-    const CCommandLine::Action action = commandLine.Parse(QCoreApplication::arguments());
-    if (action != CCommandLine::ACTION_HELP && action != CCommandLine::ACTION_VERSION)
-        return false;
-    Print(stdout, commandLine.Text());
-    return true;
+    switch (commandLine.Parse(QCoreApplication::arguments())) {
+    case CCommandLine::ACTION_HELP:
+    case CCommandLine::ACTION_VERSION:
+        Print(stdout, commandLine.Text());
+        return 0;
+    case CCommandLine::ACTION_ERROR:
+        Print(stderr, commandLine.Text());
+        return kExitFailure;
+    case CCommandLine::ACTION_RUN:
+        break;
+    }
+    return kGoOn;
 }
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (AnsweredInTerminal(argc, argv))
-        return 0;
+    if (const int status = AnsweredInTerminal(argc, argv); status != kGoOn)
+        return status;
 
     QApplication application(argc, argv);
     Identify();

@@ -30,16 +30,40 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/resources/help/"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tutorama/help"
         FILES_MATCHING PATTERN "*.html" PATTERN "*.png")
 
+# What Debian asks of every package: the licences in machine-readable form, the changelog and
+# a manual page, the last two compressed as its policy says (gzip -9n).
+set(tutorama_debian_dir "${tutorama_packaging_dir}/debian")
+set(tutorama_doc_dir "${CMAKE_INSTALL_DATADIR}/doc/tutorama")
+install(FILES "${tutorama_debian_dir}/copyright" DESTINATION "${tutorama_doc_dir}")
+set(tutorama_gzipped)
+foreach(pair "changelog|changelog.gz" "tutorama.1|tutorama.1.gz")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 source)
+    list(GET pair 1 target)
+    add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/packaging/${target}"
+        COMMAND ${CMAKE_COMMAND} -E make_directory "${PROJECT_BINARY_DIR}/packaging"
+        COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" gzip "${tutorama_debian_dir}/${source}"
+                "${PROJECT_BINARY_DIR}/packaging/${target}"
+        DEPENDS "${tutorama_debian_dir}/${source}" VERBATIM)
+    list(APPEND tutorama_gzipped "${PROJECT_BINARY_DIR}/packaging/${target}")
+endforeach()
+add_custom_target(tutorama_debian_docs ALL DEPENDS ${tutorama_gzipped})
+install(FILES "${PROJECT_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${tutorama_doc_dir}")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/tutorama.1.gz"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
 # The Debian package. The program finds its data under the prefix it was built for, so the
 # package is laid out for that same prefix (configure with -DCMAKE_INSTALL_PREFIX=/usr).
 set(CPACK_PACKAGE_NAME "tutorama")
 set(CPACK_PACKAGE_VENDOR "The Tutorama developers")
 set(CPACK_PACKAGE_CONTACT "The Tutorama developers <tutorama@tutorama.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tutorama is a friendly wizard that helps pupils aged 8 to 12 make practice quizzes and take "
-    "them: true/false statements, flash cards, arithmetic on an on-screen keypad and spelling "
-    "words read aloud by espeak-ng.")
+# Debian's synopsis is a phrase without a leading article.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "wizard that helps pupils make and take practice quizzes")
+# One string with its own line breaks: a list of strings would be joined with ";".
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Tutorama is a friendly wizard that helps pupils aged 8 to 12 make practice\n"
+    "quizzes and take them: true/false statements, flash cards, arithmetic on an\n"
+    "on-screen keypad and spelling words read aloud by espeak-ng.")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
 set(CPACK_STRIP_FILES ON)

@@ -153,6 +153,7 @@ std::vector<CAdviceView::Line> CAdviceView::LinesOf(QTextDocument& document)
             entry.pageBreakBefore = format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
             entry.keepTogether = format.boolProperty(CRtfReader::kKeepTogetherProperty);
             entry.keepWithNext = format.boolProperty(CRtfReader::kKeepWithNextProperty);
+            entry.widowControl = format.boolProperty(CRtfReader::kWidowControlProperty);
             lines.push_back(entry);
         }
     }
@@ -178,22 +179,56 @@ int CAdviceView::LastLineOnPage(const std::vector<Line>& lines, int first, qreal
             break;
         last = k;
     }
-    // Keep a paragraph marked "keep together" whole, and a heading with what follows it,
-    // unless that would leave the page empty.
+    // Each rule moves the page's end back, unless that would leave the page empty.
     while (last + 1 < count) {
-        const Line& line = lines[last];
-        const bool splitsKept = line.keepTogether && !line.lastOfBlock;
-        const bool strandsHeading =
-            line.lastOfBlock && line.keepWithNext && !lines[last + 1].pageBreakBefore;
-        if (!splitsKept && !strandsHeading)
+        int moved = LastKeepingParagraphs(lines, first, last);
+        if (moved == last)
+            moved = LastWithoutWidows(lines, first, last);
+        if (moved == last)
             break;
-        int blockStart = last;
-        while (blockStart > first && lines[blockStart - 1].block == line.block)
-            --blockStart;
-        if (blockStart <= first)
-            break;
-        last = blockStart - 1;
+        last = moved;
     }
+    return last;
+}
+
+int CAdviceView::LastKeepingParagraphs(const std::vector<Line>& lines, int first, int last)
+{
+    const Line& line = lines[last];
+    const bool splitsKept = line.keepTogether && !line.lastOfBlock;
+    const bool strandsHeading =
+        line.lastOfBlock && line.keepWithNext && !lines[last + 1].pageBreakBefore;
+    if (!splitsKept && !strandsHeading)
+        return last;
+    int blockStart = last;
+    while (blockStart > first && lines[blockStart - 1].block == line.block)
+        --blockStart;
+    return blockStart > first ? blockStart - 1 : last;
+}
+
+int CAdviceView::LastWithoutWidows(const std::vector<Line>& lines, int first, int last)
+{
+    constexpr int kMinLines = 2;
+    const int count = int(lines.size());
+    const Line& line = lines[last];
+    if (!line.widowControl || lines[last + 1].block != line.block)
+        return last;
+    int blockStart = last;
+    while (blockStart > first && lines[blockStart - 1].block == line.block)
+        --blockStart;
+    int blockEnd = last + 1;
+    while (blockEnd + 1 < count && lines[blockEnd + 1].block == line.block)
+        ++blockEnd;
+    // A paragraph that began on an earlier page has no first line here to strand.
+    const bool startsHere = lines[blockStart].firstOfBlock;
+    const int onPage = last - blockStart + 1;
+    const int onNextPage = blockEnd - last;
+    const int leastHere = startsHere ? kMinLines : 1;
+    // A last line alone on the next page takes one more with it, when enough stay here.
+    if (onNextPage < kMinLines && onPage - 1 >= leastHere)
+        return last - 1;
+    // Else the paragraph moves whole, when it began here and the page keeps something.
+    if ((onNextPage < kMinLines || onPage < leastHere) && startsHere && blockStart > first)
+        return blockStart - 1;
     return last;
 }
 

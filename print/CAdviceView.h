@@ -78,10 +78,16 @@ private:
         bool pageBreakBefore = false;
         bool keepTogether = false;
         bool keepWithNext = false;
+        bool widowControl = false;
     };
 
     static std::vector<Line> LinesOf(QTextDocument& document);
     static int LastLineOnPage(const std::vector<Line>& lines, int first, qreal height);
+    // The last line that keeps a paragraph marked "keep together" whole and a heading
+    // with what follows it.
+    static int LastKeepingParagraphs(const std::vector<Line>& lines, int first, int last);
+    // The last line that leaves no single line of a paragraph under widow control alone.
+    static int LastWithoutWidows(const std::vector<Line>& lines, int first, int last);
     static int FirstLineAt(const std::vector<Line>& lines, int position);
     // Draws the lines from position on into rect; answers the first position that did not fit.
     static int FormatRange(QPainter& painter, QTextDocument& document,

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-CJobPrinters::CJobPrinters(CPrompt* prompt) : m_pPrompt(prompt) {}
+CJobPrinters::CJobPrinters(CPrompt* prompt, const QString& documentName)
+    : m_pPrompt(prompt), m_strDocumentName(documentName)
+{
+}
 
 std::unique_ptr<QPrinter> CJobPrinters::ForJob(bool ask)
 {
@@ -22,6 +25,8 @@ std::unique_ptr<QPrinter> CJobPrinters::ForJob(bool ask)
 
 bool CJobPrinters::Choose(QPrinter* printer)
 {
+    // Each job names its print document itself once it prints.
+    printer->setDocName(m_strDocumentName);
     if (!m_pPrompt || !m_pPrompt->ChoosePrinter(printer))
         return false;
     m_bChosen = true;

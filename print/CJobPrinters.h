@@ -16,7 +16,8 @@ class CPrompt;
 class CJobPrinters
 {
 public:
-    explicit CJobPrinters(CPrompt* prompt);
+    // The printer dialog names the printout documentName (a file printed to takes the name).
+    CJobPrinters(CPrompt* prompt, const QString& documentName);
 
     // A printer for the next job: shows the printer dialog when ask is set,
     // else one like the printer chosen earlier in this click (the system's
@@ -36,6 +37,7 @@ private:
     std::unique_ptr<QPrinter> DefaultPrinter() const;
 
     CPrompt* m_pPrompt;
+    QString m_strDocumentName;
     bool m_bChosen = false;
     int m_nJobs = 0;
     QString m_strPrinterName;

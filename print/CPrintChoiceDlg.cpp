@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
@@ -144,6 +145,13 @@ int CPrintChoiceDlg::AdviceKind() const
     return m_pDoc->m_nQuizType == QUIZ_NEW ? m_pDoc->m_nAdviceType : m_pDoc->m_nQuizType;
 }
 
+QString CPrintChoiceDlg::PrintoutName() const
+{
+    // A family without a printer makes a PDF: it is named after the quiz.
+    const QString name = QFileInfo(m_pDoc->m_strQuizName).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Tutorama") : name;
+}
+
 void CPrintChoiceDlg::ReportUnprintable()
 {
     if (m_pDoc->Prompt())
@@ -213,7 +221,7 @@ bool CPrintChoiceDlg::PrintAdvice(const QString& fileName, bool ask)
 void CPrintChoiceDlg::OnPrint()
 {
     m_nPrintWhat = m_pPart->checkedId();
-    m_pPrinters = std::make_unique<CJobPrinters>(m_pDoc->Prompt());
+    m_pPrinters = std::make_unique<CJobPrinters>(m_pDoc->Prompt(), PrintoutName());
     m_bPrinterCancelled = false;
     // Only the first job that gets as far as choosing a printer asks for it.
     const auto ask = [this] { return !m_pPrinters->HasChosen(); };

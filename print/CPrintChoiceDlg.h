@@ -49,6 +49,7 @@ private:
     void UpdatePartChoice();
     void OnPrint();
     void ReportUnprintable();
+    QString PrintoutName() const;
     int AdviceKind() const;
 
     CTU_QuizDoc* m_pDoc;

@@ -15,8 +15,6 @@ namespace {
 const char* const kFontFamily = "Arial";
 // Rules are 1/150 inch, thin but clear on paper.
 constexpr int kRulesPerInch = 150;
-// Texts keep this much (1/30 inch) away from the rule on their left.
-constexpr int kTextInsetPerInch = 30;
 
 QFont PrintFont(int pixels, QFont::Weight weight)
 {
@@ -81,7 +79,8 @@ void CQuizPrinter::DrawPicture(int resourceId, const QRect& target)
         const CDib picture(resourceId);
         if (m_pPalette)
             m_pPalette->SetCurrent(picture.Palette());
-        picture.StretchDraw(m_painter, target);
+        // A round badge stays round: the picture keeps its proportions within its box.
+        picture.StretchDraw(m_painter, FitPicture(picture.Size(), target));
     } catch (const CResourceException&) {
         // A picture missing from the build leaves a gap; the texts still print.
     }
@@ -100,7 +99,7 @@ void CQuizPrinter::DrawRule(int left, int right, int y)
 
 void CQuizPrinter::DrawHead(const TableColumns& columns, const TableRows& rows, Heading heading)
 {
-    const int inset = m_frame.dpiX / kTextInsetPerInch;
+    const int inset = TextInset(m_frame.dpiX);
     const int textTop = rows.headTop + (rows.rowHeight - CellHeight(m_textFont)) / 2;
     if (heading == Heading::Question) {
         m_painter.setFont(m_titleFont);
@@ -119,7 +118,7 @@ void CQuizPrinter::DrawHead(const TableColumns& columns, const TableRows& rows, 
 
 void CQuizPrinter::DrawRow(const TableRow& row, int top, const TableColumns& columns, int rowHeight)
 {
-    const int inset = m_frame.dpiX / kTextInsetPerInch;
+    const int inset = TextInset(m_frame.dpiX);
     const int textTop = top + (rowHeight - CellHeight(m_textFont)) / 2;
     if (row.number != 0)
         DrawTextAt(columns.left + inset, textTop, QString::number(row.number));
@@ -134,10 +133,26 @@ void CQuizPrinter::DrawRow(const TableRow& row, int top, const TableColumns& col
         DrawRule(columns.left, columns.right, bottom);
 }
 
+TableColumns CQuizPrinter::ColumnsFor(Heading heading) const
+{
+    return heading == Heading::Question ? UnnumberedColumnsOf(m_frame) : ColumnsOf(m_frame);
+}
+
+std::vector<TableRow> CQuizPrinter::RowsOf(const std::vector<TableEntry>& entries, int printWhat,
+                                           Heading heading) const
+{
+    // Lines are split where they really fill their column in the printer's font.
+    const QFontMetrics metrics(m_textFont, m_pPrinter);
+    const auto widthOf = [metrics](const QString& text) { return metrics.horizontalAdvance(text); };
+    return BuildRows(entries, printWhat, RoomOf(ColumnsFor(heading), m_frame.dpiX, widthOf));
+}
+
 void CQuizPrinter::PrintTable(int quizType, const std::vector<TableRow>& rows, Heading heading)
 {
-    const TableColumns columns = ColumnsOf(m_frame);
-    const TableRows place = TableRowsOf(m_frame, RowHeight(CellHeight(m_textFont), m_frame.dpiY));
+    const TableColumns columns = ColumnsFor(heading);
+    const int rowHeight = RowHeight(CellHeight(m_textFont), m_frame.dpiY);
+    const TableRows place = heading == Heading::Question ? TitledRowsOf(m_frame, rowHeight)
+                                                         : TableRowsOf(m_frame, rowHeight);
     const std::vector<PageSpan> pages = Paginate(static_cast<int>(rows.size()));
     for (size_t page = 0; page < pages.size(); ++page) {
         if (page == 0) {
@@ -160,7 +175,8 @@ bool CQuizPrinter::PrintQuiz(const CTU_QuizDoc& doc, int printWhat)
 {
     if (!Begin(tr("Tutorama Report")))
         return false;
-    PrintTable(doc.m_nQuizType, BuildRows(QuizEntries(doc), printWhat), Heading::Report);
+    PrintTable(doc.m_nQuizType, RowsOf(QuizEntries(doc), printWhat, Heading::Report),
+               Heading::Report);
     End();
     return true;
 }
@@ -169,7 +185,8 @@ bool CQuizPrinter::PrintQuestion(const CTU_QuizDoc& doc)
 {
     if (!Begin(tr("Tutorama Question")))
         return false;
-    PrintTable(doc.m_nQuizType, BuildRows(CurrentQuestionEntries(doc), PRINT_QUESTIONS_AND_ANSWERS),
+    PrintTable(doc.m_nQuizType,
+               RowsOf(CurrentQuestionEntries(doc), PRINT_QUESTIONS_AND_ANSWERS, Heading::Question),
                Heading::Question);
     End();
     return true;

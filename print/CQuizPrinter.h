@@ -47,6 +47,9 @@ private:
     void DrawRow(const PrintLayout::TableRow& row, int top,
                  const PrintLayout::TableColumns& columns, int rowHeight);
     void DrawRule(int left, int right, int y);
+    PrintLayout::TableColumns ColumnsFor(Heading heading) const;
+    std::vector<PrintLayout::TableRow> RowsOf(const std::vector<PrintLayout::TableEntry>& entries,
+                                              int printWhat, Heading heading) const;
     void PrintTable(int quizType, const std::vector<PrintLayout::TableRow>& rows, Heading heading);
     int CellHeight(const QFont& font) const;
 

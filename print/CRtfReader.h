@@ -1,17 +1,12 @@
 #pragma once
 
+#include "CRtfDecoder.h"
+#include "CRtfDocumentBuilder.h"
+#include "CRtfTokenizer.h"
+
 #include <QByteArray>
 #include <QColor>
-#include <QHash>
-#include <QList>
-#include <QString>
-#include <QStringDecoder>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextFormat>
 
-#include <memory>
 #include <vector>
 
 class QIODevice;
@@ -24,17 +19,19 @@ class QTextDocument;
 // may be damaged or hostile: braces need not balance, numbers may be huge, groups may
 // nest without end and the file may stop anywhere. The reader never recurses, keeps its
 // group stack and text bounded, and always finishes with whatever it could read.
+//
+// The tokenizer cuts the input into tokens, the decoder turns bytes into characters and the
+// builder makes the document; this class follows the groups and what each word means.
 class CRtfReader
 {
 public:
     // The document never grows past this many characters; the rest of the input is ignored.
-    static constexpr qsizetype kMaxCharacters = 2'000'000;
+    static constexpr qsizetype kMaxCharacters = CRtfDocumentBuilder::kMaxCharacters;
     // Groups nested deeper than this are skipped whole.
     static constexpr int kMaxGroupDepth = 256;
-    // Block property set on paragraphs written with \keepn (keep with the next paragraph).
-    static constexpr int kKeepWithNextProperty = QTextFormat::UserProperty + 1;
-    // Block property set on paragraphs written with \keep (do not split across pages).
-    static constexpr int kKeepTogetherProperty = QTextFormat::UserProperty + 2;
+    static constexpr int kKeepWithNextProperty = CRtfDocumentBuilder::kKeepWithNextProperty;
+    static constexpr int kKeepTogetherProperty = CRtfDocumentBuilder::kKeepTogetherProperty;
+    static constexpr int kWidowControlProperty = CRtfDocumentBuilder::kWidowControlProperty;
 
     explicit CRtfReader(QTextDocument* document);
     ~CRtfReader();
@@ -47,6 +44,11 @@ public:
     bool Read(const QByteArray& rtf);
 
 private:
+    using Token = CRtfTokenizer::Token;
+    using TokenKind = CRtfTokenizer::TokenKind;
+    using CharState = CRtfDocumentBuilder::CharState;
+    using ParaState = CRtfDocumentBuilder::ParaState;
+
     enum class Destination
     {
         Text,
@@ -54,56 +56,6 @@ private:
         Skip,
         FontTable,
         ColorTable
-    };
-    enum class TokenKind
-    {
-        End,
-        GroupOpen,
-        GroupClose,
-        Word,
-        Symbol,
-        Hex,
-        Text
-    };
-
-    struct Token
-    {
-        TokenKind kind = TokenKind::End;
-        QByteArray word;
-        bool hasParam = false;
-        int param = 0;
-        uchar byte = 0;
-    };
-
-    struct CharState
-    {
-        int font = -1;
-        int halfPoints = 24;
-        bool bold = false;
-        bool italic = false;
-        bool underline = false;
-        bool strike = false;
-        bool hidden = false;
-        bool allCaps = false;
-        bool smallCaps = false;
-        int foreground = 0;
-        int background = 0;
-        int vertical = 0; // -1 subscript, 0 normal, 1 superscript
-    };
-
-    struct ParaState
-    {
-        Qt::Alignment alignment = Qt::AlignLeft;
-        int leftTwips = 0;
-        int rightTwips = 0;
-        int firstTwips = 0;
-        int beforeTwips = 0;
-        int afterTwips = 0;
-        int lineTwips = 0;
-        bool lineMultiple = false;
-        bool keepTogether = false;
-        bool keepWithNext = false;
-        QList<int> tabTwips;
     };
 
     struct GroupState
@@ -114,29 +66,7 @@ private:
         int unicodeSkip = 1;
     };
 
-    struct FontEntry
-    {
-        QString name;
-        int charset = 0;
-        int family = 0;
-    };
-
-    enum class SymbolSet
-    {
-        None,
-        Symbol,
-        Wingdings
-    };
-
-    // Input
-    void Reset(QIODevice* device);
-    int NextByte();
-    void PutBack(int byte);
-    Token NextToken();
-    void ReadControlWord(Token& token, int first);
-    void SkipBinary(int count);
-
-    // Parsing
+    void Reset();
     void Process(const Token& token);
     void OpenGroup();
     void CloseGroup();
@@ -146,41 +76,20 @@ private:
     bool HandleParagraphWord(const QByteArray& word, bool hasParam, int param);
     bool HandleSpecialCharacter(const QByteArray& word);
     void HandleDocumentWord(const QByteArray& word, int param);
-    void SetDefaultTabStop(int twips);
-    void HandleFontTableWord(const QByteArray& word, int param);
-    void CommitFontName();
     void HandleColorTableWord(const QByteArray& word, int param);
     void HandleSymbol(uchar symbol);
     void HandleByte(uchar byte);
     void HandleUnicode(int value);
-
-    // Text
     void AddText(const QString& text);
     void AddCharacter(char32_t character);
-    void AddListMarker();
     void EndParagraph();
-    void StartPendingBlock();
-    void FlushText();
-    void Finish();
-    QString DecodeByte(uchar byte);
-    int CodePageOfCurrentFont() const;
-    SymbolSet SymbolSetOfCurrentFont() const;
-    QTextCharFormat CharFormatFromState() const;
-    QTextBlockFormat BlockFormatFromState() const;
-    QColor ColorAt(int index) const;
-    bool AtCharacterLimit() const { return m_nCharacters >= kMaxCharacters; }
+    bool InText() const { return State().destination == Destination::Text; }
 
     GroupState& State() { return m_stack.back(); }
     const GroupState& State() const { return m_stack.back(); }
 
-    QTextDocument* m_pDocument;
-    QTextCursor m_cursor;
-
-    QIODevice* m_pDevice = nullptr;
-    QByteArray m_chunk;
-    qsizetype m_nChunkPos = 0;
-    bool m_bInputEnded = false;
-    int m_nPutBack = -1;
+    CRtfDecoder m_decoder;
+    CRtfDocumentBuilder m_builder;
 
     std::vector<GroupState> m_stack;
     int m_nTooDeep = 0;
@@ -188,24 +97,6 @@ private:
     int m_nPendingSkip = 0;
     bool m_bDone = false;
 
-    int m_nAnsiCodePage = 1252;
-    int m_nDefaultFont = 0;
-    QHash<int, FontEntry> m_fonts;
-    int m_nFontInTable = -1;
-    QString m_fontName;
-    QList<QColor> m_colors;
     QColor m_colorInTable;
     bool m_bColorInTableSet = false;
-    QHash<int, std::shared_ptr<QStringDecoder>> m_decoders;
-
-    QString m_listMarker;
-    QTextCharFormat m_listMarkerFormat;
-    QString m_pendingText;
-    QTextCharFormat m_pendingFormat;
-    bool m_bFormatDirty = true;
-    bool m_bBlockPending = false;
-    bool m_bBlockHasContent = false;
-    bool m_bPageBreakPending = false;
-    bool m_bPageBreakBeforeCurrent = false;
-    qsizetype m_nCharacters = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace PrintLayout {
 
@@ -20,7 +21,9 @@ constexpr int kQuestionColumnInches = 1;
 constexpr int kAnswerColumnInches = 4;
 constexpr int kRuleInset = 2;
 constexpr int kHeadRowsBelowStart = 2;
-constexpr int kAirPerInch = 32; // the row's air is 1/32 inch
+constexpr int kAirPerInch = 32;       // the row's air is 1/32 inch
+constexpr int kTextInsetPerInch = 30; // texts keep 1/30 inch from the rules
+constexpr int kTitleAirPerInch = 8;   // 1/8 inch more air between banner and title
 constexpr double kPerfectPercent = 100.0;
 
 QString Translate(const char* text)
@@ -37,6 +40,14 @@ int WordLength(const QString& text, int pos)
     while (end < text.size() && text.at(end) == QLatin1Char(' '))
         ++end;
     return end - pos;
+}
+
+QString WithoutTrailingBlanks(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
 }
 } // namespace
 
@@ -72,6 +83,13 @@ QRect BannerRect(const PageFrame& frame)
     return QRect(frame.left, frame.top, width, kBannerHeight);
 }
 
+QRect FitPicture(const QSize& picture, const QRect& box)
+{
+    if (picture.isEmpty() || box.isEmpty())
+        return QRect(box.topLeft(), QSize(0, 0));
+    return QRect(box.topLeft(), picture.scaled(box.size(), Qt::KeepAspectRatio));
+}
+
 TableColumns ColumnsOf(const PageFrame& frame)
 {
     TableColumns columns;
@@ -80,6 +98,18 @@ TableColumns ColumnsOf(const PageFrame& frame)
     columns.x2 = frame.left + kAnswerColumnInches * frame.dpiX + kRuleInset;
     columns.right = frame.right;
     return columns;
+}
+
+TableColumns UnnumberedColumnsOf(const PageFrame& frame)
+{
+    TableColumns columns = ColumnsOf(frame);
+    columns.x1 = columns.left;
+    return columns;
+}
+
+int TextInset(int dpiX)
+{
+    return dpiX / kTextInsetPerInch;
 }
 
 TableRows TableRowsOf(const PageFrame& frame, int rowHeight)
@@ -92,24 +122,50 @@ TableRows TableRowsOf(const PageFrame& frame, int rowHeight)
     return rows;
 }
 
-SplitLine SplitPrintLine(const QString& text)
+TableRows TitledRowsOf(const PageFrame& frame, int rowHeight)
 {
-    if (text.size() <= kLineChars)
+    const int air = frame.dpiY / kTitleAirPerInch;
+    TableRows rows = TableRowsOf(frame, rowHeight);
+    rows.y0 += air;
+    rows.headTop += air;
+    rows.ybase += air;
+    return rows;
+}
+
+SplitLine SplitPrintLine(const QString& text, const TextWidth& widthOf, int room)
+{
+    const auto fits = [&](qsizetype length) {
+        return !widthOf || widthOf(WithoutTrailingBlanks(text.left(length))) <= room;
+    };
+    const bool tooManyCharacters = text.size() > kLineChars;
+    if (!tooManyCharacters && fits(text.size()))
         return {text, QString()};
     int length = 0;
     while (length < text.size()) {
         const int word = WordLength(text, length);
-        if (length + word >= kLineChars)
+        if ((tooManyCharacters && length + word >= kLineChars) || !fits(length + word))
             break;
         length += word;
     }
     // The first word alone fills the row: break it, or the rest would never get shorter.
-    if (length == 0)
-        length = kLineChars;
+    if (length == 0) {
+        length = static_cast<int>(std::min<qsizetype>(kLineChars, text.size()));
+        while (length > 1 && !fits(length))
+            --length;
+    }
     return {text.left(length), text.mid(length)};
 }
 
-std::vector<TableRow> BuildRows(const std::vector<TableEntry>& entries, int printWhat)
+ColumnRoom RoomOf(const TableColumns& columns, int dpiX, TextWidth widthOf)
+{
+    // A text keeps its inset from the rules on both sides.
+    const int insets = 2 * TextInset(dpiX);
+    return {std::move(widthOf), columns.x2 - columns.x1 - insets,
+            columns.right - columns.x2 - insets};
+}
+
+std::vector<TableRow> BuildRows(const std::vector<TableEntry>& entries, int printWhat,
+                                const ColumnRoom& room)
 {
     const bool printQuestions = printWhat != PRINT_ANSWERS_ONLY;
     const bool printAnswers = printWhat != PRINT_QUESTIONS_ONLY;
@@ -119,8 +175,8 @@ std::vector<TableRow> BuildRows(const std::vector<TableEntry>& entries, int prin
         QString answer = OneLine(entry.answer);
         bool first = true;
         do {
-            const SplitLine questionLine = SplitPrintLine(question);
-            const SplitLine answerLine = SplitPrintLine(answer);
+            const SplitLine questionLine = SplitPrintLine(question, room.widthOf, room.question);
+            const SplitLine answerLine = SplitPrintLine(answer, room.widthOf, room.answer);
             TableRow row;
             row.number = first ? entry.number : 0;
             if (printQuestions)

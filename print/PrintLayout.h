@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class CQuestion;
@@ -70,8 +72,11 @@ int TextFontPixels(int dpiY);
 // A table row: the text font's cell height and a little air.
 int RowHeight(int textCellHeight, int dpiY);
 
-// The banner at the top-left of the frame, never wider than the frame.
+// The banner's box at the top-left of the frame, never wider than the frame.
 QRect BannerRect(const PageFrame& frame);
+// Where a picture of this size is drawn in a box: as large as fits without changing its
+// proportions, at the box's top-left corner.
+QRect FitPicture(const QSize& picture, const QRect& box);
 
 // The x positions of the table's vertical rules.
 struct TableColumns
@@ -82,6 +87,10 @@ struct TableColumns
     int right = 0;
 };
 TableColumns ColumnsOf(const PageFrame& frame);
+// The single-question printout numbers nothing: its question column starts at the left rule.
+TableColumns UnnumberedColumnsOf(const PageFrame& frame);
+// How far texts keep from the rule on their left (and right).
+int TextInset(int dpiX);
 
 // The vertical places of the table: the head row and the first row below it.
 struct TableRows
@@ -93,6 +102,8 @@ struct TableRows
     int RowTop(int row) const { return ybase + row * rowHeight; }
 };
 TableRows TableRowsOf(const PageFrame& frame, int rowHeight);
+// The single-question printout's title has air between it and the banner.
+TableRows TitledRowsOf(const PageFrame& frame, int rowHeight);
 
 // The first line of a text and what is left for the next row.
 struct SplitLine
@@ -101,9 +112,21 @@ struct SplitLine
     QString rest;
     friend bool operator==(const SplitLine&, const SplitLine&) = default;
 };
-// Ends the line before the word that brings it to kLineChars characters; a
-// single word that long on its own is broken, so every split makes progress.
-SplitLine SplitPrintLine(const QString& text);
+// How wide a text prints in the table's font, in printer pixels.
+using TextWidth = std::function<int(const QString&)>;
+// Ends the line before the word that brings it to kLineChars characters, or
+// before the word that would make it wider than room when widthOf is given; a
+// single word too long on its own is broken, so every split makes progress.
+SplitLine SplitPrintLine(const QString& text, const TextWidth& widthOf = {}, int room = 0);
+
+// The width a line of text may take in each column.
+struct ColumnRoom
+{
+    TextWidth widthOf; // none: only characters count
+    int question = 0;
+    int answer = 0;
+};
+ColumnRoom RoomOf(const TableColumns& columns, int dpiX, TextWidth widthOf);
 
 // One question's two texts as the table prints them.
 struct TableEntry
@@ -127,7 +150,8 @@ struct TableRow
 // used up, whatever is printed, so the three choices give the same rows and a
 // questions-only sheet lines up with its answer sheet; the choice only blanks
 // the column that is not printed. Every entry takes at least one row.
-std::vector<TableRow> BuildRows(const std::vector<TableEntry>& entries, int printWhat);
+std::vector<TableRow> BuildRows(const std::vector<TableEntry>& entries, int printWhat,
+                                const ColumnRoom& room = {});
 
 // Which rows go onto each page: kRowsPerPage a page, and no page without rows.
 struct PageSpan

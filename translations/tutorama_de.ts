@@ -70,6 +70,10 @@
         <translation>Mehr dazu mit „%1 --help“.</translation>
     </message>
     <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
         <source>Only one quiz can be opened at a time.</source>
         <translation>Es kann immer nur ein Quiz geöffnet werden.</translation>
     </message>

@@ -1,4 +1,5 @@
 #include "CHelpWindow.h"
+#include "CPrinterDialog.h"
 #include "CQuizApp.h"
 #include "CQuizSheet.h"
 #include "CScriptedPrompt.h"
@@ -7,9 +8,12 @@
 #include "CWidgetPrompt.h"
 #include "CYesNoBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -83,6 +87,33 @@ private slots:
         CQuizApp speaking(options);
         speaking.BuildSheet();
         QVERIFY2(speaking.Context().m_bSpeechAvailable, "espeak-ng data should be installed");
+    }
+
+    void printerDialogOffersWholePrintoutsInANamedFile()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(QStringLiteral("Animals"));
+        // In the quiz folder, which the program's start-up takes from the current folder.
+        const QString suggested = QDir::current().filePath(QStringLiteral("Animals.pdf"));
+        CPrinterDialog dialog(&printer);
+        dialog.show(); // not run: the test only looks at what it offers
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+        QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintSelection));
+        QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintToFile));
+        // What the user meets: no page range or selection to choose, the quiz's file name.
+        for (const char* name : {"printRange", "pagesRadioButton"}) {
+            auto* choice = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+            QVERIFY2(!choice || !choice->isEnabled(), name);
+        }
+        for (const char* name : {"printSelection", "printCurrentPage"}) {
+            auto* choice = dialog.findChild<QAbstractButton*>(QLatin1String(name));
+            QVERIFY2(!choice || choice->isHidden(), name);
+        }
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        QVERIFY(file);
+        QCOMPARE(file->text(), QDir::toNativeSeparators(suggested));
+        dialog.reject();
     }
 
     // The real Yes/No box, answered by a user at the keyboard or the close box.

@@ -49,7 +49,8 @@ Run RunProgram(const QStringList& arguments, Screen screen)
         process.waitForFinished();
         return run;
     }
-    run.exitCode = process.exitCode();
+    // A crash or an abort is no exit status of the program's own.
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
@@ -85,6 +86,12 @@ private slots:
                               << int(CCommandLine::ACTION_HELP) << QString();
         QTest::addRow("short help") << QStringList{prog, QStringLiteral("-h")}
                                     << int(CCommandLine::ACTION_HELP) << QString();
+        QTest::addRow("help with Qt's options") << QStringList{prog, QStringLiteral("--help-all")}
+                                                << int(CCommandLine::ACTION_HELP) << QString();
+        QTest::addRow("window system options")
+            << QStringList{prog, QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("-style=fusion"), QStringLiteral("-reverse")}
+            << int(CCommandLine::ACTION_RUN) << QString();
         QTest::addRow("version") << QStringList{prog, QStringLiteral("--version")}
                                  << int(CCommandLine::ACTION_VERSION) << QString();
         QTest::addRow("unknown option") << QStringList{prog, QStringLiteral("--colour")}
@@ -121,10 +128,36 @@ private slots:
         QVERIFY2(help.out.startsWith(QStringLiteral("Usage: ")), qPrintable(help.out));
         QVERIFY(help.out.contains(QStringLiteral("[quiz]")));
         QVERIFY(help.out.contains(QStringLiteral("--version")));
+        QVERIFY(help.out.endsWith(QLatin1Char('\n')));
+        // Every option the help lists does what it says.
+        QVERIFY2(!help.out.contains(QStringLiteral("--help-all")), qPrintable(help.out));
+        QCOMPARE(RunProgram({QStringLiteral("--help-all")}, Screen::None).out, help.out);
+    }
 
-        const Run wrong = RunProgram({QStringLiteral("--colour")}, Screen::Offscreen);
+    void wrongArgumentsAreAnsweredWithOrWithoutAScreen_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("said");
+        const QString colour = QStringLiteral("--colour");
+        const QStringList two = {QStringLiteral("a.qiz"), QStringLiteral("b.qiz")};
+        QTest::addRow("unknown option, no screen") << QStringList{colour} << int(Screen::None)
+                                                   << QStringLiteral("Unknown option 'colour'.");
+        QTest::addRow("unknown option, offscreen") << QStringList{colour} << int(Screen::Offscreen)
+                                                   << QStringLiteral("Unknown option 'colour'.");
+        QTest::addRow("two quizzes, no screen")
+            << two << int(Screen::None) << QStringLiteral("Only one quiz can be opened at a time.");
+    }
+
+    void wrongArgumentsAreAnsweredWithOrWithoutAScreen()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, screen);
+        QFETCH(QString, said);
+        const Run wrong = RunProgram(arguments, Screen(screen));
         QCOMPARE(wrong.exitCode, 1);
-        QVERIFY2(wrong.err.contains(QStringLiteral("colour")), qPrintable(wrong.err));
+        QVERIFY2(wrong.err.startsWith(said), qPrintable(wrong.err));
+        QVERIFY2(wrong.err.endsWith(QLatin1Char('\n')), qPrintable(wrong.err));
         QVERIFY(wrong.out.isEmpty());
     }
 

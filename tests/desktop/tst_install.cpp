@@ -69,6 +69,48 @@ private slots:
         }
         QTest::addRow("help") << QStringLiteral("share/doc/tutorama/help/index.html");
         QTest::addRow("German help") << QStringLiteral("share/doc/tutorama/help/index_de.html");
+        QTest::addRow("copyright") << QStringLiteral("share/doc/tutorama/copyright");
+        QTest::addRow("changelog") << QStringLiteral("share/doc/tutorama/changelog.gz");
+        QTest::addRow("manual page") << QStringLiteral("share/man/man1/tutorama.1.gz");
+    }
+
+    // What Debian's policy asks of a package, checked here as lintian does.
+    void thePackageDocumentsItself()
+    {
+        const QString copyright =
+            QString::fromUtf8(ReadAll(Installed(QStringLiteral("share/doc/tutorama/copyright"))));
+        QVERIFY(copyright.startsWith(QStringLiteral(
+            "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")));
+        // Code, pictures and sounds each name their licence, and so do the fonts relied on.
+        for (const char* files :
+             {"Files: *\n", "Files: resources/bitmaps/*", "Files: resources/waves/*"})
+            QVERIFY2(copyright.contains(QLatin1String(files)), files);
+        QVERIFY(copyright.contains(QStringLiteral("\nLicense: GPL-3+\n This program is free")));
+        QVERIFY(copyright.contains(QStringLiteral("SIL Open Font License 1.1")));
+
+        QString output;
+        QVERIFY2(RunTool(QStringLiteral("gzip"),
+                         {QStringLiteral("-t"),
+                          Installed(QStringLiteral("share/doc/tutorama/changelog.gz"))},
+                         &output),
+                 qPrintable(output));
+        QVERIFY2(
+            RunTool(
+                QStringLiteral("sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("MANWIDTH=80 man --warnings -E UTF-8 -l \"$1\" 2>&1 >/dev/null"),
+                 QStringLiteral("man"), Installed(QStringLiteral("share/man/man1/tutorama.1.gz"))},
+                &output),
+            qPrintable(output));
+        QVERIFY2(output.trimmed().isEmpty(), qPrintable(output)); // groff has nothing to say
+
+        // The package's description is one text, not a list joined with ";".
+        const QString cpack =
+            QString::fromUtf8(ReadAll(QStringLiteral(TUTORAMA_BUILD_DIR "/CPackConfig.cmake")));
+        const qsizetype at = cpack.indexOf(QStringLiteral("set(CPACK_PACKAGE_DESCRIPTION \""));
+        QVERIFY(at >= 0);
+        const QString description = cpack.mid(at, cpack.indexOf(QLatin1Char(')'), at) - at);
+        QVERIFY2(!description.contains(QLatin1Char(';')), qPrintable(description));
     }
 
     void theFilesAreInTheirPlaces()

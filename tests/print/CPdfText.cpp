@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 QString CPdfText::Run(const QString& program, const QStringList& arguments)
 {
@@ -37,6 +38,14 @@ int CPdfText::PageCount(const QString& pdfPath)
     return InfoField(pdfPath, QStringLiteral("Pages")).toInt();
 }
 
+double CPdfText::PageWidth(const QString& pdfPath)
+{
+    // "612 x 792 pts (letter)"
+    return InfoField(pdfPath, QStringLiteral("Page size"))
+        .section(QLatin1Char(' '), 0, 0)
+        .toDouble();
+}
+
 QString CPdfText::Title(const QString& pdfPath)
 {
     return InfoField(pdfPath, QStringLiteral("Title"));
@@ -52,4 +61,56 @@ QStringList CPdfText::Lines(const QString& pageText)
             lines.append(squeezed);
     }
     return lines;
+}
+
+std::vector<CPdfText::Word> CPdfText::Words(const QString& pdfPath)
+{
+    const QString html =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    const QRegularExpression tag(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                       "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<Word> words;
+    int page = -1;
+    for (auto match = tag.globalMatch(html); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        if (found.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        const QPointF topLeft(found.captured(1).toDouble(), found.captured(2).toDouble());
+        const QPointF bottomRight(found.captured(3).toDouble(), found.captured(4).toDouble());
+        words.push_back({page, found.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+std::vector<CPdfText::Picture> CPdfText::Pictures(const QString& pdfPath)
+{
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    constexpr int kPage = 0;
+    constexpr int kType = 2;
+    constexpr int kPpiX = 12;
+    constexpr int kPpiY = 13;
+    std::vector<Picture> pictures;
+    const QStringList lines = Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdfPath})
+                                  .split(QLatin1Char('\n'));
+    for (const QString& line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() <= kPpiY || fields[kType] != QLatin1String("image"))
+            continue; // soft masks belong to the picture before them
+        pictures.push_back(
+            {fields[kPage].toInt() - 1, fields[kPpiX].toDouble(), fields[kPpiY].toDouble()});
+    }
+    return pictures;
+}
+
+QImage CPdfText::Render(const QString& pdfPath, int dpi)
+{
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    Run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-gray"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+         QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"), pdfPath, stem});
+    return QImage(stem + QStringLiteral(".pgm"));
 }

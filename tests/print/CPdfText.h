@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QImage>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 // What a printed PDF file says, read with poppler's pdftotext and pdfinfo.
 class CPdfText
@@ -11,10 +15,31 @@ public:
     static QStringList Pages(const QString& pdfPath);
     static QString Text(const QString& pdfPath) { return Pages(pdfPath).join(QLatin1Char('\f')); }
     static int PageCount(const QString& pdfPath);
+    // The paper's width in points.
+    static double PageWidth(const QString& pdfPath);
     // The document's title (its print document name).
     static QString Title(const QString& pdfPath);
     // The non-blank lines of a page, with runs of blanks squeezed to one.
     static QStringList Lines(const QString& pageText);
+
+    // A printed word and where it stands, in points from the page's top-left corner.
+    struct Word
+    {
+        int page = 0; // from 0
+        QString text;
+        QRectF box;
+    };
+    static std::vector<Word> Words(const QString& pdfPath);
+    // The resolution each picture was printed at, across and down (pdfimages -list).
+    struct Picture
+    {
+        int page = 0; // from 0
+        double ppiX = 0;
+        double ppiY = 0;
+    };
+    static std::vector<Picture> Pictures(const QString& pdfPath);
+    // The first page as the paper would look, in grey, at this many pixels per inch.
+    static QImage Render(const QString& pdfPath, int dpi);
 
 private:
     static QString Run(const QString& program, const QStringList& arguments);

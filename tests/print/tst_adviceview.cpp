@@ -11,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 const QString kAdviceDir = QStringLiteral(TUTORAMA_ADVICE_DIR);
@@ -102,6 +104,7 @@ private slots:
     void PrintsEveryAdviceDocument();
     void LongDocumentContinuesOnTheNextPage();
     void PageBreakStartsANewPage();
+    void WidowControlKeepsTwoLinesOnEachSide();
     void HugeTextStillMovesOn();
     void MissingAdviceFileIsReported_data();
     void MissingAdviceFileIsReported();
@@ -115,6 +118,20 @@ private:
         if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
             return {};
         return file.fileName();
+    }
+
+    // Prints the RTF to a Letter-sized PDF and answers its path.
+    QString PrintRtf(const QString& name, const QByteArray& rtf)
+    {
+        CAdviceView view;
+        if (!view.LoadFile(Write(name + QStringLiteral(".rtf"), rtf)))
+            return {};
+        const QString pdf = m_dir.filePath(name + QStringLiteral(".pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return view.Print(&printer) ? pdf : QString();
     }
 
     QTemporaryDir m_dir;
@@ -281,6 +298,50 @@ void TestAdviceView::LongDocumentContinuesOnTheNextPage()
         QVERIFY2(onPage > 0, "every page holds text");
     }
     QCOMPARE(expected, kLines + 1);
+}
+
+void TestAdviceView::WidowControlKeepsTwoLinesOnEachSide()
+{
+    const QRegularExpression filler(QStringLiteral("Line \\d+ of the long advice\\."));
+    const QString full = PrintRtf(QStringLiteral("full"), NumberedLines(100));
+    const int linesPerPage = int(PdfText(full, 1).count(filler));
+    QVERIFY(linesPerPage > 10);
+
+    // A paragraph of about five lines after ever more one-line paragraphs meets the page's
+    // end at each of its lines in turn.
+    QByteArray paragraph;
+    for (int i = 0; i < 10; ++i)
+        paragraph += "Read the question twice before you answer it. ";
+    int splits = 0;
+    for (int fillers = linesPerPage - 6; fillers <= linesPerPage; ++fillers) {
+        QByteArray rtf = NumberedLines(fillers);
+        rtf.replace("{\\rtf1\\ansi", "{\\rtf1\\ansi\\widowctrl");
+        rtf.insert(rtf.size() - 1, paragraph + "\\par");
+        const QString pdf = PrintRtf(QStringLiteral("widows%1").arg(fillers), rtf);
+        QVERIFY(!pdf.isEmpty());
+        QList<int> paragraphLines; // per page
+        for (int page = 1; page <= PageCount(pdf); ++page) {
+            const QStringList lines =
+                RunTool(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                         QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")})
+                    .split(QLatin1Char('\n'));
+            paragraphLines << int(std::count_if(lines.begin(), lines.end(), [&](const QString& l) {
+                return !l.trimmed().isEmpty() && !filler.match(l).hasMatch();
+            }));
+        }
+        const int withParagraph = int(std::count_if(paragraphLines.begin(), paragraphLines.end(),
+                                                    [](int n) { return n > 0; }));
+        if (withParagraph < 2)
+            continue;
+        ++splits;
+        QString seen = QStringLiteral("%1 fillers, paragraph lines per page:").arg(fillers);
+        for (int n : paragraphLines)
+            seen += QLatin1Char(' ') + QString::number(n);
+        for (int n : paragraphLines)
+            QVERIFY2(n == 0 || n >= 2, qPrintable(seen));
+    }
+    QVERIFY(splits >= 2); // the page's end fell inside the paragraph
 }
 
 void TestAdviceView::PageBreakStartsANewPage()

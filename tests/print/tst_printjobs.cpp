@@ -9,11 +9,14 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -25,6 +28,18 @@ QString SeventyCharacters()
         text += QStringLiteral("wxyz ");
     return text.left(70);
 }
+// Also notes the name each printer dialog offers for the printout.
+class CNamingPrompt : public CScriptedPrompt
+{
+public:
+    bool ChoosePrinter(QPrinter* printer) override
+    {
+        m_printoutNames.append(printer->docName());
+        return CScriptedPrompt::ChoosePrinter(printer);
+    }
+
+    QStringList m_printoutNames;
+};
 } // namespace
 
 class TestPrintJobs : public QObject
@@ -47,6 +62,11 @@ private slots:
     void mathAndTrueFalseAnswers_data();
     void mathAndTrueFalseAnswers();
     void questionPrintout();
+    void questionPrintoutStartsAtTheLeftRuleUnderTheBanner();
+    void linesStayInTheirColumns_data();
+    void linesStayInTheirColumns();
+    void picturesKeepTheirProportions_data();
+    void picturesKeepTheirProportions();
     void scoreSheet_data();
     void scoreSheet();
     void oneClickOnePrinterDialog();
@@ -71,7 +91,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_pDir; // fresh for every test
     std::unique_ptr<CTU_QuizDoc> m_pDoc;
-    CScriptedPrompt m_prompt;
+    CNamingPrompt m_prompt;
     CPaletteState m_palette;
     std::unique_ptr<CPrintChoiceDlg> m_pDialog;
 };
@@ -80,6 +100,7 @@ void TestPrintJobs::init()
 {
     m_pDir = std::make_unique<QTemporaryDir>();
     m_prompt.Clear();
+    m_prompt.m_printoutNames.clear();
     m_pDoc = std::make_unique<CTU_QuizDoc>();
     m_pDoc->SetPrompt(&m_prompt);
     m_pDoc->m_strQuizName = QStringLiteral("Animals.qiz");
@@ -336,6 +357,130 @@ void TestPrintJobs::questionPrintout()
     QCOMPARE(lines, QStringList({"Tutorama Question", "Question Answer", current + ' ' + back}));
 }
 
+void TestPrintJobs::questionPrintoutStartsAtTheLeftRuleUnderTheBanner()
+{
+    MakeQuiz(QUIZ_FLASH_CARD, {"Capital of France"}, {"Paris"});
+    m_pDoc->StartQuiz();
+    OpenDialog();
+    Tick("printQuestion");
+    m_prompt.QueuePrinter(Pdf("question.pdf"));
+    ClickPrint();
+
+    constexpr double kPointsPerInch = 72;
+    // No empty number column: the question starts at the left rule, an inch from the edge.
+    const std::vector<CPdfText::Word> words = CPdfText::Words(Pdf("question.pdf"));
+    const auto capital = std::find_if(words.begin(), words.end(), [](const CPdfText::Word& word) {
+        return word.text == QLatin1String("Capital");
+    });
+    QVERIFY(capital != words.end());
+    QVERIFY2(capital->box.left() < 1.2 * kPointsPerInch,
+             qPrintable(QString::number(capital->box.left())));
+
+    // Clear paper between the banner and the title, read down the left of the page.
+    constexpr int kDpi = 100;
+    const QImage page = CPdfText::Render(Pdf("question.pdf"), kDpi);
+    QVERIFY(!page.isNull());
+    const auto inked = [&page](int y) {
+        for (int x = kDpi; x < 3 * kDpi; ++x) {
+            if (qGray(page.pixel(x, y)) < 200)
+                return true;
+        }
+        return false;
+    };
+    int y = kDpi; // the banner starts at the top margin
+    while (y < page.height() && !inked(y))
+        ++y;
+    while (y < page.height() && inked(y))
+        ++y;
+    const int bannerEnd = y;
+    while (y < page.height() && !inked(y))
+        ++y;
+    QVERIFY2(y - bannerEnd >= kDpi / 5,
+             qPrintable(QStringLiteral("%1 -> %2").arg(bannerEnd).arg(y)));
+}
+
+void TestPrintJobs::linesStayInTheirColumns_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("answer");
+    const QString mountain = QStringLiteral("MOUNT KILIMANJARO IN TANZANIA");
+    QTest::addRow("capitals as the question") << mountain << "Africa";
+    QTest::addRow("capitals as the answer") << "The highest mountain of Africa" << mountain;
+    const QString wide = QStringLiteral("WWWW MMMM WWWW MMMM WWWW MMMM");
+    QTest::addRow("wide letters in both") << wide << wide;
+}
+
+void TestPrintJobs::linesStayInTheirColumns()
+{
+    QFETCH(QString, question);
+    QFETCH(QString, answer);
+    MakeQuiz(QUIZ_FLASH_CARD, {question}, {answer});
+    OpenDialog();
+    Tick("printQuiz");
+    m_prompt.QueuePrinter(Pdf("capitals.pdf"));
+    ClickPrint();
+
+    std::vector<CPdfText::Word> words = CPdfText::Words(Pdf("capitals.pdf"));
+    // The head row names the columns; the number follows. The rest is the question's text.
+    const auto take = [&words](const char* text) {
+        const auto found = std::find_if(words.begin(), words.end(), [text](const auto& word) {
+            return word.text == QLatin1String(text);
+        });
+        CPdfText::Word word = found != words.end() ? *found : CPdfText::Word();
+        if (found != words.end())
+            words.erase(found);
+        return word;
+    };
+    const double questionLeft = take("Question").box.left();
+    const double answerLeft = take("Answer").box.left();
+    QVERIFY(!take("No.").text.isEmpty() && !take("1").text.isEmpty() && answerLeft > 0);
+    std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.box.top(), a.box.left()) < std::pair(b.box.top(), b.box.left());
+    });
+    const double rightRule = CPdfText::PageWidth(Pdf("capitals.pdf")) - 72;
+    QStringList questionWords;
+    QStringList answerWords;
+    for (const CPdfText::Word& word : words) {
+        const QRectF& box = word.box;
+        if (box.left() < answerLeft - 1) {
+            QVERIFY2(box.right() < answerLeft - 2, qPrintable(word.text));
+            questionWords << word.text;
+        } else {
+            QVERIFY2(box.right() < rightRule, qPrintable(word.text));
+            answerWords << word.text;
+        }
+        QVERIFY(box.left() >= questionLeft - 1);
+    }
+    // Nothing is lost on the way.
+    QCOMPARE(questionWords.join(QLatin1Char(' ')), question);
+    QCOMPARE(answerWords.join(QLatin1Char(' ')), answer);
+}
+
+void TestPrintJobs::picturesKeepTheirProportions_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addRow("quiz report") << "printQuiz";
+    QTest::addRow("question") << "printQuestion";
+    QTest::addRow("score sheet") << "printScore";
+}
+
+void TestPrintJobs::picturesKeepTheirProportions()
+{
+    QFETCH(QString, box);
+    MakeQuiz(QUIZ_TRUE_FALSE, {"One", "Two"});
+    CompleteRun(2);
+    OpenDialog();
+    Tick(qPrintable(box));
+    m_prompt.QueuePrinter(Pdf("pictures.pdf"));
+    ClickPrint();
+    const std::vector<CPdfText::Picture> pictures = CPdfText::Pictures(Pdf("pictures.pdf"));
+    QVERIFY(!pictures.empty());
+    // As many dots per inch across as down: the round badge prints round.
+    for (const CPdfText::Picture& picture : pictures)
+        QVERIFY2(std::abs(picture.ppiX - picture.ppiY) <= 0.02 * picture.ppiY,
+                 qPrintable(QStringLiteral("%1 x %2").arg(picture.ppiX).arg(picture.ppiY)));
+}
+
 void TestPrintJobs::scoreSheet_data()
 {
     QTest::addColumn<int>("right");
@@ -379,6 +524,8 @@ void TestPrintJobs::oneClickOnePrinterDialog()
     m_prompt.QueuePrinter(Pdf("all.pdf"));
     ClickPrint();
     QCOMPARE(m_prompt.m_dialogs, QStringList{"printer"});
+    // A printout to a file is named after the quiz.
+    QCOMPARE(m_prompt.m_printoutNames, QStringList{"Animals"});
     QCOMPARE(m_pDialog->result(), int(QDialog::Accepted));
     // In order, each its own document beside the chosen file.
     QCOMPARE(CPdfText::Title(Pdf("all.pdf")), QStringLiteral("Tutorama Report"));

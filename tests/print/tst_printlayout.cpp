@@ -37,6 +37,8 @@ class TestPrintLayout : public QObject
 private slots:
     void splitPrintLine_data();
     void splitPrintLine();
+    void splitByWidth_data();
+    void splitByWidth();
     void splitAlwaysMakesProgress();
     void seventyCharacterBackTakesThreeRows();
     void printChoiceBlanksOneColumn_data();
@@ -86,6 +88,35 @@ void TestPrintLayout::splitPrintLine()
     const SplitLine split = SplitPrintLine(text);
     QCOMPARE(split.line, line);
     QCOMPARE(split.rest, rest);
+    QCOMPARE(split.line + split.rest, text);
+}
+
+void TestPrintLayout::splitByWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<QString>("line");
+    // Each letter is 10 wide, a capital W 20; blanks at a line's end take no room.
+    QTest::addRow("fits") << "ab cd" << 50 << "ab cd";
+    QTest::addRow("blank at the end is free") << "abcd efgh" << 40 << "abcd ";
+    QTest::addRow("wide letters end the line sooner") << "WW WW WW" << 100 << "WW WW ";
+    QTest::addRow("a word wider than the room is broken") << "WWWWWW" << 50 << "WW";
+    QTest::addRow("no room still makes progress") << "abc" << 0 << "a";
+    QTest::addRow("characters still count")
+        << QString(40, QLatin1Char('a')) << 1000 << QString(30, QLatin1Char('a'));
+}
+
+void TestPrintLayout::splitByWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(int, room);
+    QFETCH(QString, line);
+    const TextWidth widthOf = [](const QString& part) {
+        return int(part.size() + part.count(QLatin1Char('W'))) * 10 -
+               int(part.count(QLatin1Char(' '))) * 5;
+    };
+    const SplitLine split = SplitPrintLine(text, widthOf, room);
+    QCOMPARE(split.line, line);
     QCOMPARE(split.line + split.rest, text);
 }
 
@@ -212,6 +243,11 @@ void TestPrintLayout::bannerStaysInsideTheFrame()
     QCOMPARE(BannerRect(wide), QRect(100, 100, 2000, 200));
     PageFrame a4{300, 2180, 300, 300, 300}; // A4 at 300 dpi: 1880 pixels between margins
     QCOMPARE(BannerRect(a4), QRect(300, 300, 1880, 200));
+    // A 720 x 60 banner keeps its proportions: as wide as the box, less high.
+    QCOMPARE(FitPicture(QSize(720, 60), BannerRect(wide)), QRect(100, 100, 2000, 166));
+    QCOMPARE(FitPicture(QSize(300, 300), QRect(0, 0, 600, 600)), QRect(0, 0, 600, 600));
+    QCOMPARE(FitPicture(QSize(100, 200), QRect(5, 5, 2000, 200)), QRect(5, 5, 100, 200));
+    QCOMPARE(FitPicture(QSize(), QRect(5, 5, 20, 20)).size(), QSize(0, 0));
 }
 
 void TestPrintLayout::answerTexts_data()
