@@ -8,6 +8,8 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
+#include <algorithm>
+
 using namespace TakeLayout;
 
 namespace {
@@ -16,7 +18,7 @@ const QRect kScoreRect(kIntroRightLeft, kIntroColumnTop + 62, kIntroRightWidth, 
 const QRect kContinueRect(kIntroRightLeft, kIntroColumnTop + 160, kIntroRightWidth, 24);
 // The choice stands beside the side picture, under the count line.
 const QRect kSelectRect(kContentLeft, kContentTop + 40, kContentWidth, 24);
-constexpr int kChoiceWidth = 240; // the whole width answers a click
+constexpr int kChoiceWidth = 150; // the whole width answers a click
 const QRect kShowFrontsRect(kContentLeft + 16, kContentTop + 68, kChoiceWidth, 26);
 const QRect kShowBacksRect(kContentLeft + 16, kContentTop + 96, kChoiceWidth, 26);
 } // namespace
@@ -44,6 +46,9 @@ CFlashCardIntroPage::CFlashCardIntroPage(CWizardContext& context, QWidget* paren
     m_pShowBacks->setObjectName(QStringLiteral("showBacks"));
     m_pShowFronts->setGeometry(kShowFrontsRect);
     m_pShowBacks->setGeometry(kShowBacksRect);
+    // A longer translation widens its choice, never past what it needs to answer a click.
+    for (QRadioButton* choice : {m_pShowFronts, m_pShowBacks})
+        choice->resize(std::max(kChoiceWidth, choice->sizeHint().width()), choice->height());
     auto* group = new QButtonGroup(this);
     group->addButton(m_pShowFronts);
     group->addButton(m_pShowBacks);
