@@ -17,6 +17,7 @@
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
+#include "CQuizVoice.h"
 #include "CScorePage.h"
 #include "CSoundPlayer.h"
 #include "CSpeechRegistry.h"
@@ -120,6 +121,8 @@ CQuizSheet* CQuizApp::BuildSheet()
     m_context.m_pSound = m_pSound.get();
     m_pPalette = std::make_unique<CPaletteState>();
     m_context.m_pPalette = m_pPalette.get();
+    m_pVoice = std::make_unique<CQuizVoice>(m_options.m_strSettingsFile);
+    m_context.m_pVoice = m_pVoice.get();
     m_context.m_strAdviceDir = FindAdviceDir();
 
     m_pSheet = std::make_unique<CQuizSheet>(m_pDoc.get());

@@ -10,6 +10,7 @@ class CHelpWindow;
 class CMarkupRenderer;
 class CPaletteState;
 class CPrompt;
+class CQuizVoice;
 class CQuizSheet;
 class CSoundPlayer;
 class CSpeechRegistry;
@@ -26,6 +27,7 @@ public:
         CPrompt* m_pPrompt = nullptr;               // null: the real dialogs
         const CSpeechRegistry* m_pSpeech = nullptr; // null: the system's speech engines
         QString m_strQuizDir;                       // empty: the current folder
+        QString m_strSettingsFile;                  // empty: the user's own settings
     };
 
     CQuizApp();
@@ -60,6 +62,7 @@ private:
     std::unique_ptr<CMarkupRenderer> m_pMarkup;
     std::unique_ptr<CSoundPlayer> m_pSound;
     std::unique_ptr<CPaletteState> m_pPalette;
+    std::unique_ptr<CQuizVoice> m_pVoice;
     CWizardContext m_context;
     std::unique_ptr<CQuizSheet> m_pSheet;
     CHelpWindow* m_pHelp = nullptr; // owned by the sheet

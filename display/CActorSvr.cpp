@@ -19,7 +19,7 @@ void CActorSvr::SetText(const QString& text)
 bool CActorSvr::Speak()
 {
     m_pOutput->Stop();
-    const CSpeechSynthesizer::Audio audio = Synthesize(m_strText);
+    const CSpeechSynthesizer::Audio audio = Synthesize(m_strText, m_strLanguage);
     if (audio.samples.isEmpty())
         return false;
     m_pOutput->Play(audio.Format(), audio.Pcm());
@@ -31,7 +31,7 @@ void CActorSvr::Stop()
     m_pOutput->Stop();
 }
 
-CSpeechSynthesizer::Audio CActorSvr::Synthesize(const QString& text)
+CSpeechSynthesizer::Audio CActorSvr::Synthesize(const QString& text, const QString& language)
 {
-    return CSpeechSynthesizer::Synthesize(text);
+    return CSpeechSynthesizer::Synthesize(text, language);
 }

@@ -24,14 +24,20 @@ public:
 
     void SetText(const QString& text);
     QString Text() const { return m_strText; }
+    // The language the text is spoken in ("en", "de" ...; see CQuizVoice).
+    void SetLanguage(const QString& language) { m_strLanguage = language; }
+    QString Language() const { return m_strLanguage; }
     // Says the text last set; false when there is no engine or nothing to say.
     bool Speak();
     void Stop();
 
     // The speech for the text, in memory.
-    static CSpeechSynthesizer::Audio Synthesize(const QString& text);
+    static CSpeechSynthesizer::Audio
+    Synthesize(const QString& text,
+               const QString& language = CSpeechSynthesizer::DefaultLanguage());
 
 private:
     std::unique_ptr<CAudioOutput> m_pOutput;
     QString m_strText;
+    QString m_strLanguage = CSpeechSynthesizer::DefaultLanguage();
 };

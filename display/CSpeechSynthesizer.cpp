@@ -6,6 +6,8 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <cstring>
+
 namespace {
 
 enum class EngineState
@@ -22,6 +24,10 @@ int g_nSampleRate = 0;
 QList<qint16>* g_pTarget = nullptr;
 
 const char* const kVoice = "en";
+// The language of the voice the engine speaks with now.
+QString g_strVoice;
+// The engine's languages, listed once: its voices do not change while the program runs.
+QStringList g_voiceLanguages;
 
 int ForwardSamples(short* samples, int count, espeak_EVENT* events)
 {
@@ -66,6 +72,7 @@ bool CSpeechSynthesizer::EnsureStarted()
         if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
             espeak_SetSynthCallback(&ForwardSamples);
             g_nSampleRate = rate;
+            g_strVoice = QString::fromLatin1(kVoice);
             g_engineState = EngineState::Started;
         } else {
             g_engineState = EngineState::Failed;
@@ -79,10 +86,48 @@ bool CSpeechSynthesizer::IsAvailable()
     return EnsureStarted();
 }
 
-CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text)
+bool CSpeechSynthesizer::UseVoice(const QString& language)
+{
+    if (language == g_strVoice)
+        return true;
+    if (!HasVoice(language) || espeak_SetVoiceByName(language.toLatin1().constData()) != EE_OK)
+        return false;
+    g_strVoice = language;
+    return true;
+}
+
+QStringList CSpeechSynthesizer::VoiceLanguages()
+{
+    if (!g_voiceLanguages.isEmpty() || !EnsureStarted())
+        return g_voiceLanguages;
+    // Each voice lists its languages as a priority byte followed by a name ("en-gb") and a
+    // zero byte; the list ends with a zero priority. The program speaks plain languages.
+    QStringList languages;
+    for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
+        for (const char* entry = (*voice)->languages; entry && *entry;
+             entry += std::strlen(entry + 1) + 2) {
+            const QString language = QString::fromLatin1(entry + 1).section(QLatin1Char('-'), 0, 0);
+            if (!language.isEmpty() && !languages.contains(language))
+                languages.append(language);
+        }
+    }
+    languages.sort();
+    g_voiceLanguages = languages;
+    return g_voiceLanguages;
+}
+
+bool CSpeechSynthesizer::HasVoice(const QString& language)
+{
+    return !language.isEmpty() && VoiceLanguages().contains(language);
+}
+
+CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text,
+                                                         const QString& language)
 {
     Audio audio;
     if (!EnsureStarted() || text.trimmed().isEmpty())
+        return audio;
+    if (!UseVoice(language) && !UseVoice(DefaultLanguage()))
         return audio;
     const QByteArray utf8 = text.toUtf8();
     audio.sampleRate = g_nSampleRate;

@@ -1,5 +1,6 @@
 #include "CAdviceView.h"
 
+#include "CProgramLanguage.h"
 #include "CPrompt.h"
 #include "CRtfReader.h"
 
@@ -258,7 +259,8 @@ bool CAdviceView::PrintAdvice(CPrompt& prompt, QPrinter* printer, const QString&
     view.hide();
     if (parent)
         view.setGeometry(parent->rect());
-    if (!view.LoadFile(QDir(adviceDir).filePath(fileName))) {
+    // The advice in the program's language where there is one, else the English.
+    if (!view.LoadFile(CProgramLanguage::FileIn(adviceDir, fileName))) {
         prompt.ShowMessage(tr("Unable to find advice file for printing"));
         return false;
     }

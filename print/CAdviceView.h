@@ -61,7 +61,8 @@ public:
     // One inch in from every paper edge, measured from the printable area's origin.
     static TwipsRect PrintRectTwips(const PrinterMetrics& metrics);
 
-    // Loads the advice file fileName from adviceDir and prints it, asking for the printer
+    // Loads the advice file fileName from adviceDir (from its folder for the program's language,
+    // adviceDir/<code>/, when that has one) and prints it, asking for the printer
     // first when showDialog is set. Failures are reported through prompt.
     static bool PrintAdvice(CPrompt& prompt, QPrinter* printer, const QString& adviceDir,
                             const QString& fileName, bool showDialog, QWidget* parent = nullptr);

@@ -26,6 +26,7 @@ constexpr int kTextInsetPerInch = 30; // texts keep 1/30 inch from the rules
 constexpr int kTitleAirPerInch = 8;   // 1/8 inch more air between banner and title
 constexpr double kPerfectPercent = 100.0;
 
+// The texts below are marked with QT_TRANSLATE_NOOP so that lupdate extracts them.
 QString Translate(const char* text)
 {
     return QCoreApplication::translate("PrintLayout", text);
@@ -207,7 +208,8 @@ QString AnswerText(int quizType, const CQuestion& question)
 {
     switch (quizType) {
     case QUIZ_TRUE_FALSE:
-        return question.m_nAnswer == 0 ? Translate("True") : Translate("False");
+        return question.m_nAnswer == 0 ? Translate(QT_TRANSLATE_NOOP("PrintLayout", "True"))
+                                       : Translate(QT_TRANSLATE_NOOP("PrintLayout", "False"));
     case QUIZ_MATH:
         return MathRules::FormatMathAnswer(MathRules::EvaluateProblem(question.m_strQuestion));
     default:
@@ -259,12 +261,13 @@ ScoreSheet ScoreSheetOf(const CTU_QuizDoc& doc)
     sheet.pictureId =
         sheet.percent == kPerfectPercent ? IDB_PRINTED_PERFECT_SCORE : IDB_PRINTED_SCORE;
     sheet.scoreLine =
-        Translate("In quiz file %1 you got %2 out of %3 right.")
+        Translate(QT_TRANSLATE_NOOP("PrintLayout", "In quiz file %1 you got %2 out of %3 right."))
             .arg(doc.m_strQuizName, QString::number(sheet.correct), QString::number(sheet.count));
     // printf rounds as the score page does; "%.0f" prints no decimal point in any locale.
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.0f", sheet.percent);
-    sheet.percentLine = Translate("That equals %1%.").arg(QString::fromLatin1(percent));
+    sheet.percentLine = Translate(QT_TRANSLATE_NOOP("PrintLayout", "That equals %1%."))
+                            .arg(QString::fromLatin1(percent));
     return sheet;
 }
 

@@ -5,7 +5,9 @@
 #   (the test translations_complete fails while a text of the sources lacks a translation).
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
-set(TUTORAMA_TS_FILES "${PROJECT_SOURCE_DIR}/translations/tutorama_de.ts")
+# Every language whose file is here: a translator adds translations/tutorama_<lang>.ts and
+# nothing else in the build.
+file(GLOB TUTORAMA_TS_FILES CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/translations/tutorama_*.ts")
 set(tutorama_translated_dirs app wizard wizard/make wizard/take print display quiz resources)
 set(TUTORAMA_TR_SOURCES "")
 set(TUTORAMA_TR_INCLUDES "")

@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>View Correct Answer</source>
-        <translation>Richtige Antwort zeigen</translation>
+        <translation>Lösung zeigen</translation>
     </message>
     <message>
         <source>Next ?</source>
@@ -198,21 +198,33 @@
         <source>Back of the card</source>
         <translation>Rückseite der Karte</translation>
     </message>
-    <message>
-        <source>So far, you have completed %1 card.</source>
-        <translation>Bisher hast du %1 Karte geschafft.</translation>
+    <message numerus="yes">
+        <source>So far, you have completed %n card.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Karte geschafft.</numerusform>
+            <numerusform>Bisher hast du %n Karten geschafft.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>So far, you have completed %1 cards.</source>
-        <translation>Bisher hast du %1 Karten geschafft.</translation>
+    <message numerus="yes">
+        <source>So far, you have completed %n cards.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Karte geschafft.</numerusform>
+            <numerusform>Bisher hast du %n Karten geschafft.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you complete this card, you will have %1 card left</source>
-        <translation>Nach dieser Karte bleibt dir noch %1 Karte</translation>
+    <message numerus="yes">
+        <source>After you complete this card, you will have %n card left</source>
+        <translation>
+            <numerusform>Nach dieser Karte bleibt dir noch %n Karte</numerusform>
+            <numerusform>Nach dieser Karte bleiben dir noch %n Karten</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you complete this card, you will have %1 cards left</source>
-        <translation>Nach dieser Karte bleiben dir noch %1 Karten</translation>
+    <message numerus="yes">
+        <source>After you complete this card, you will have %n cards left</source>
+        <translation>
+            <numerusform>Nach dieser Karte bleibt dir noch %n Karte</numerusform>
+            <numerusform>Nach dieser Karte bleiben dir noch %n Karten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -346,24 +358,36 @@
         <translation>Bitte gib eine gültige Zahl ein</translation>
     </message>
     <message>
-        <source>So far, you have completed %1 problem.</source>
-        <translation>Bisher hast du %1 Aufgabe gelöst.</translation>
-    </message>
-    <message>
-        <source>So far, you have completed %1 problems.</source>
-        <translation>Bisher hast du %1 Aufgaben gelöst.</translation>
-    </message>
-    <message>
-        <source>After you answer this problem, you will have %1 problem left.</source>
-        <translation>Nach dieser Aufgabe bleibt dir noch %1 Aufgabe.</translation>
-    </message>
-    <message>
-        <source>After you answer this problem, you will have %1 problems left.</source>
-        <translation>Nach dieser Aufgabe bleiben dir noch %1 Aufgaben.</translation>
-    </message>
-    <message>
         <source>Problem</source>
         <translation>Aufgabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have completed %n problem.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Aufgabe gelöst.</numerusform>
+            <numerusform>Bisher hast du %n Aufgaben gelöst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have completed %n problems.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Aufgabe gelöst.</numerusform>
+            <numerusform>Bisher hast du %n Aufgaben gelöst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this problem, you will have %n problem left.</source>
+        <translation>
+            <numerusform>Nach dieser Aufgabe bleibt dir noch %n Aufgabe.</numerusform>
+            <numerusform>Nach dieser Aufgabe bleiben dir noch %n Aufgaben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this problem, you will have %n problems left.</source>
+        <translation>
+            <numerusform>Nach dieser Aufgabe bleibt dir noch %n Aufgabe.</numerusform>
+            <numerusform>Nach dieser Aufgabe bleiben dir noch %n Aufgaben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -849,6 +873,13 @@ Möchtest du das Quiz unter einem anderen Namen oder in einem anderen Ordner spe
     </message>
 </context>
 <context>
+    <name>CQuizVoice</name>
+    <message>
+        <source>%1 (no voice here: English is spoken)</source>
+        <translation>%1 (keine Stimme da: Es spricht Englisch)</translation>
+    </message>
+</context>
+<context>
     <name>CScorePage</name>
     <message>
         <source>Retake Quiz</source>
@@ -929,21 +960,33 @@ Möchtest du das Quiz unter einem anderen Namen oder in einem anderen Ordner spe
         <source>Click here to hear the sound</source>
         <translation>Hier klicken, um das Wort zu hören</translation>
     </message>
-    <message>
-        <source>So far, you have spelled %1 word.</source>
-        <translation>Bisher hast du %1 Wort geschrieben.</translation>
+    <message numerus="yes">
+        <source>So far, you have spelled %n word.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Wort geschrieben.</numerusform>
+            <numerusform>Bisher hast du %n Wörter geschrieben.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>So far, you have spelled %1 words.</source>
-        <translation>Bisher hast du %1 Wörter geschrieben.</translation>
+    <message numerus="yes">
+        <source>So far, you have spelled %n words.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Wort geschrieben.</numerusform>
+            <numerusform>Bisher hast du %n Wörter geschrieben.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you spell this word, you will have %1 word left.</source>
-        <translation>Nach diesem Wort bleibt dir noch %1 Wort.</translation>
+    <message numerus="yes">
+        <source>After you spell this word, you will have %n word left.</source>
+        <translation>
+            <numerusform>Nach diesem Wort bleibt dir noch %n Wort.</numerusform>
+            <numerusform>Nach diesem Wort bleiben dir noch %n Wörter.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you spell this word, you will have %1 words left.</source>
-        <translation>Nach diesem Wort bleiben dir noch %1 Wörter.</translation>
+    <message numerus="yes">
+        <source>After you spell this word, you will have %n words left.</source>
+        <translation>
+            <numerusform>Nach diesem Wort bleibt dir noch %n Wort.</numerusform>
+            <numerusform>Nach diesem Wort bleiben dir noch %n Wörter.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1582,19 +1625,48 @@ richtig ist, klicke auf &lt;B&gt;Weiter&lt;N&gt;.
         <source>A red cross: the statement is false.</source>
         <translation>Ein rotes Kreuz: Die Aussage ist falsch.</translation>
     </message>
+    <message numerus="yes">
+        <source>So far, you have answered %n question.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Frage beantwortet.</numerusform>
+            <numerusform>Bisher hast du %n Fragen beantwortet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have answered %n questions.</source>
+        <translation>
+            <numerusform>Bisher hast du %n Frage beantwortet.</numerusform>
+            <numerusform>Bisher hast du %n Fragen beantwortet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this question, you will have %n question left.</source>
+        <translation>
+            <numerusform>Nach dieser Frage bleibt dir noch %n Frage.</numerusform>
+            <numerusform>Nach dieser Frage bleiben dir noch %n Fragen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this question, you will have %n questions left.</source>
+        <translation>
+            <numerusform>Nach dieser Frage bleibt dir noch %n Frage.</numerusform>
+            <numerusform>Nach dieser Frage bleiben dir noch %n Fragen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CVoiceChoice</name>
     <message>
-        <source>question</source>
-        <translation>Frage</translation>
+        <source>Words are spoken in:</source>
+        <translation>Vorlesen auf:</translation>
     </message>
     <message>
-        <source>questions</source>
-        <translation>Fragen</translation>
+        <source>Language of the voice</source>
+        <translation>Sprache der Stimme</translation>
     </message>
     <message>
-        <source>So far, you have answered %1 %2.
-After you answer this question, you will have %3 %4 left.</source>
-        <translation>Bisher hast du %1 %2 beantwortet.
-Nach dieser Frage bleiben dir noch %3 %4.</translation>
+        <source>The language the computer reads the spelling words in.</source>
+        <translation>Die Sprache, in der der Computer die Wörter vorliest.</translation>
     </message>
 </context>
 <context>
@@ -1660,6 +1732,25 @@ Nach dieser Frage bleiben dir noch %3 %4.</translation>
     <message>
         <source>There is a problem with the equation you entered. The equation must be a number, then either &quot;+,-,* or /&quot;, followed by another number</source>
         <translation>Mit deiner Aufgabe stimmt etwas nicht. Die Aufgabe muss aus einer Zahl, dann „+“, „-“, „*“ oder „/“ und danach einer weiteren Zahl bestehen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintLayout</name>
+    <message>
+        <source>True</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>In quiz file %1 you got %2 out of %3 right.</source>
+        <translation>Im Quiz %1 hast du %2 von %3 richtig.</translation>
+    </message>
+    <message>
+        <source>That equals %1%.</source>
+        <translation>Das sind %1 %.</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,8 @@ CQuizApp::Options HarnessOptions(CScriptedPrompt* prompt, const QString& folder)
     CQuizApp::Options options;
     options.m_pPrompt = prompt;
     options.m_strQuizDir = folder;
+    // Choices a test makes stay in its own folder, never in the user's settings.
+    options.m_strSettingsFile = folder + QStringLiteral("/settings.ini");
     return options;
 }
 } // namespace

@@ -1,6 +1,8 @@
 #include "CSpellingAdvicePage.h"
 
 #include "CActorSvr.h"
+#include "CProgramLanguage.h"
+#include "CQuizVoice.h"
 #include "CTU_QuizDoc.h"
 #include "ResourceIds.h"
 
@@ -30,7 +32,15 @@ CSpellingAdvicePage::~CSpellingAdvicePage() = default;
 
 void CSpellingAdvicePage::TestSound()
 {
-    m_pActor->SetText(tr("Welcome to the Tutorama"));
+    // The voice of the quiz being made; it reads the sentence in the program's language when it
+    // speaks that language, and in English otherwise.
+    const char* const sentence = QT_TR_NOOP("Welcome to the Tutorama");
+    const QString language = m_context.m_pVoice
+                                 ? m_context.m_pVoice->SpokenLanguage(m_pDoc->m_strQuizPath)
+                                 : CSpeechSynthesizer::DefaultLanguage();
+    m_pActor->SetLanguage(language);
+    m_pActor->SetText(language == CProgramLanguage::Code() ? tr(sentence)
+                                                           : QString::fromLatin1(sentence));
     m_pActor->Speak();
 }
 

@@ -4,6 +4,8 @@
 #include "CDib.h"
 #include "CQuestion.h"
 #include "CQuizSheet.h"
+#include "CTU_QuizDoc.h"
+#include "CVoiceChoice.h"
 #include "ResourceIds.h"
 
 #include <QPainter>
@@ -16,12 +18,14 @@ const QPoint kBoxTopAt(kBoxLeft, 120);
 const QRect kWordRect(kBoxLeft, 156, kBoxWidth, 44);
 const QPoint kBoxBottomAt(kBoxLeft, 200);
 const QRect kPasteRect(kBoxLeft + 90, 246, 120, 34);
+const QRect kVoiceRect(kBoxLeft - 60, 300, kBoxWidth + 120, 30);
 } // namespace
 
 CSpellingEditPage::CSpellingEditPage(CWizardContext& context, QWidget* parent)
     : CEditPage(context, QUIZ_SPELLING,
                 {IDB_SPELLING_QUIZ_BANNER, IDB_SPELLING_SIDE, IDS_SPELLING_EDIT_HELP}, parent),
-      m_pWord(new CCellEdit(this)), m_pPaste(new QPushButton(tr("Paste"), this))
+      m_pWord(new CCellEdit(this)), m_pPaste(new QPushButton(tr("Paste"), this)),
+      m_pVoice(new CVoiceChoice(context.m_pVoice, context.m_fontNormal, this))
 {
     setObjectName(QStringLiteral("spellingEditPage"));
     m_pWord->setObjectName(QStringLiteral("wordEdit"));
@@ -32,6 +36,7 @@ CSpellingEditPage::CSpellingEditPage(CWizardContext& context, QWidget* parent)
     m_pPaste->setObjectName(QStringLiteral("pasteButton"));
     m_pPaste->setGeometry(kPasteRect);
     m_pPaste->setAccessibleDescription(tr("Puts the word you copied into the word box."));
+    m_pVoice->setGeometry(kVoiceRect);
 
     connect(m_pWord, &CCellEdit::textChanged, this, &CSpellingEditPage::OnWordChanged);
     connect(m_pPaste, &QPushButton::clicked, this, &CSpellingEditPage::OnPaste);
@@ -74,12 +79,14 @@ void CSpellingEditPage::ShowQuestion(const CQuestion& question)
 {
     const QSignalBlocker quiet(m_pWord);
     m_pWord->setText(question.m_strQuestion);
+    m_pVoice->ShowQuiz(m_pDoc->m_strQuizPath);
 }
 
 void CSpellingEditPage::ShowEmptyQuestion()
 {
     const QSignalBlocker quiet(m_pWord);
     m_pWord->clear();
+    m_pVoice->ShowQuiz(m_pDoc->m_strQuizPath);
 }
 
 void CSpellingEditPage::FillQuestion(CQuestion& question) const

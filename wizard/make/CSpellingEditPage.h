@@ -3,6 +3,7 @@
 #include "CEditPage.h"
 
 class CCellEdit;
+class CVoiceChoice;
 
 // Page 7: one spelling word per visit, typed into letter cells in lower case.
 // It has no Advice or Print, stores whatever it holds, and Cancel always asks
@@ -34,6 +35,7 @@ private:
 
     CCellEdit* m_pWord;
     QPushButton* m_pPaste;
+    CVoiceChoice* m_pVoice;
     bool m_bWordFontMade = false;
     std::unique_ptr<CDib> m_pBoxTop;
     std::unique_ptr<CDib> m_pBoxBottom;

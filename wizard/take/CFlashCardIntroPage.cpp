@@ -8,6 +8,8 @@
 #include <QButtonGroup>
 #include <QRadioButton>
 
+#include <algorithm>
+
 using namespace TakeLayout;
 
 namespace {
@@ -44,6 +46,9 @@ CFlashCardIntroPage::CFlashCardIntroPage(CWizardContext& context, QWidget* paren
     m_pShowBacks->setObjectName(QStringLiteral("showBacks"));
     m_pShowFronts->setGeometry(kShowFrontsRect);
     m_pShowBacks->setGeometry(kShowBacksRect);
+    // A longer translation widens its choice, never past what it needs to answer a click.
+    for (QRadioButton* choice : {m_pShowFronts, m_pShowBacks})
+        choice->resize(std::max(kChoiceWidth, choice->sizeHint().width()), choice->height());
     auto* group = new QButtonGroup(this);
     group->addButton(m_pShowFronts);
     group->addButton(m_pShowBacks);

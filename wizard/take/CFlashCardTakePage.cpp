@@ -128,12 +128,13 @@ void CFlashCardTakePage::StoreAnswer(CQuestion& question)
 
 QString CFlashCardTakePage::ProgressFormat(int answered, int left) const
 {
-    const QString done = answered == 1 ? tr("So far, you have completed %1 card.")
-                                       : tr("So far, you have completed %1 cards.");
-    const QString rest = left == 1
-                             ? tr("After you complete this card, you will have %1 card left")
-                             : tr("After you complete this card, you will have %1 cards left");
-    return done.arg(answered) + QLatin1Char('\n') + rest.arg(left);
+    const QString done = answered == 1
+                             ? tr("So far, you have completed %n card.", nullptr, answered)
+                             : tr("So far, you have completed %n cards.", nullptr, answered);
+    const QString rest =
+        left == 1 ? tr("After you complete this card, you will have %n card left", nullptr, left)
+                  : tr("After you complete this card, you will have %n cards left", nullptr, left);
+    return done + QLatin1Char('\n') + rest;
 }
 
 bool CFlashCardTakePage::eventFilter(QObject* watched, QEvent* event)

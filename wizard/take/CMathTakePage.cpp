@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 
 using namespace TakeLayout;
@@ -71,6 +72,26 @@ CMathTakePage::CMathTakePage(CWizardContext& context, QWidget* parent)
     rounding->setFont(m_context.m_fontNormal);
 }
 
+bool CMathTakePage::WritesDecimalComma()
+{
+    return QLocale().decimalPoint() == QLatin1String(",");
+}
+
+QString CMathTakePage::AsRead(QString typed)
+{
+    // A pupil whose language writes "2,5" may type it so; the point is always understood.
+    if (WritesDecimalComma())
+        typed.replace(QLatin1Char(','), QLatin1Char('.'));
+    return typed;
+}
+
+QString CMathTakePage::AsTyped(QString stored)
+{
+    if (WritesDecimalComma())
+        stored.replace(QLatin1Char('.'), QLatin1Char(','));
+    return stored;
+}
+
 QString CMathTakePage::Problem() const
 {
     return m_pProblem->toPlainText();
@@ -80,14 +101,14 @@ void CMathTakePage::ShowQuestion(CQuestion& question)
 {
     m_pAnswer->setFont(m_context.m_fontNormal);
     m_pProblem->setPlainText(question.m_strQuestion);
-    m_pAnswer->setText(question.m_strResponse);
-    FollowAnswer(question.m_strResponse);
+    m_pAnswer->setText(AsTyped(question.m_strResponse));
+    FollowAnswer(m_pAnswer->text());
     m_pAnswer->setFocus();
 }
 
 bool CMathTakePage::AcceptsAnswer(CQuestion& /*question*/)
 {
-    if (MathRules::IsValidAnswerNumber(m_pAnswer->text()))
+    if (MathRules::IsValidAnswerNumber(AsRead(m_pAnswer->text())))
         return true;
     if (CPrompt* prompt = m_pDoc->Prompt())
         prompt->ShowMessage(tr("You Must Enter A Valid Number"));
@@ -97,15 +118,17 @@ bool CMathTakePage::AcceptsAnswer(CQuestion& /*question*/)
 
 void CMathTakePage::StoreAnswer(CQuestion& question)
 {
-    question.m_strResponse = m_pAnswer->text();
+    question.m_strResponse = AsRead(m_pAnswer->text());
 }
 
 QString CMathTakePage::ProgressFormat(int answered, int left) const
 {
-    const QString done = answered == 1 ? tr("So far, you have completed %1 problem.")
-                                       : tr("So far, you have completed %1 problems.");
-    const QString rest = left == 1
-                             ? tr("After you answer this problem, you will have %1 problem left.")
-                             : tr("After you answer this problem, you will have %1 problems left.");
-    return done.arg(answered) + QLatin1Char('\n') + rest.arg(left);
+    const QString done = answered == 1
+                             ? tr("So far, you have completed %n problem.", nullptr, answered)
+                             : tr("So far, you have completed %n problems.", nullptr, answered);
+    const QString rest =
+        left == 1
+            ? tr("After you answer this problem, you will have %n problem left.", nullptr, left)
+            : tr("After you answer this problem, you will have %n problems left.", nullptr, left);
+    return done + QLatin1Char('\n') + rest;
 }

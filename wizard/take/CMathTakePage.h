@@ -22,6 +22,12 @@ protected:
     QString ProgressFormat(int answered, int left) const override;
 
 private:
+    // Under a language that writes a decimal comma, answers are typed and shown with it, and
+    // kept and judged with the point as every rule of the program reads numbers.
+    static bool WritesDecimalComma();
+    static QString AsRead(QString typed);
+    static QString AsTyped(QString stored);
+
     QPlainTextEdit* m_pProblem;
     QLineEdit* m_pAnswer;
 };

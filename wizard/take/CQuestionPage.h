@@ -42,7 +42,9 @@ protected:
     virtual void StoreAnswer(CQuestion& question) = 0;
     // Runs the feedback dialog; CFeedbackDlg::kTryAgain asks for a second try.
     virtual int RunFeedback(CQuestion& question);
-    // The progress lines for the questions dealt with and those left after this one.
+    // The progress lines for the questions dealt with and those left after this one. English
+    // picks its singular or plural text by the count; each is also a %n text, so that a
+    // translation gives every count the form its own language needs.
     virtual QString ProgressFormat(int answered, int left) const = 0;
     // Drawing after the banner and the side picture.
     virtual void PaintContent(QPainter& /*painter*/) {}

@@ -2,6 +2,7 @@
 
 #include "CQuizIntroPage.h"
 
+class CVoiceChoice;
 // Page 11: what a spelling quiz is like, before a run starts.
 class CSpellingIntroPage : public CQuizIntroPage
 {
@@ -12,4 +13,8 @@ public:
 
 protected:
     QString CountText(int count) const override;
+    void OnActivated() override;
+
+private:
+    CVoiceChoice* m_pVoice;
 };

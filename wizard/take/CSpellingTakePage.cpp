@@ -4,6 +4,8 @@
 #include "CDib.h"
 #include "CPictureButton.h"
 #include "CQuestion.h"
+#include "CQuizVoice.h"
+#include "CTU_QuizDoc.h"
 #include "QuizType.h"
 #include "ResourceIds.h"
 #include "TakeLayout.h"
@@ -97,6 +99,8 @@ void CSpellingTakePage::ShowQuestion(CQuestion& question)
     ResetPictureButtons();
     // Every visit says the word: a new word, or the same one for a second try.
     if (m_pActor) {
+        if (m_context.m_pVoice)
+            m_pActor->SetLanguage(m_context.m_pVoice->SpokenLanguage(m_pDoc->m_strQuizPath));
         m_pActor->SetText(question.m_strQuestion);
         m_pActor->Speak();
     }
@@ -118,9 +122,11 @@ void CSpellingTakePage::StoreAnswer(CQuestion& question)
 
 QString CSpellingTakePage::ProgressFormat(int answered, int left) const
 {
-    const QString done = answered == 1 ? tr("So far, you have spelled %1 word.")
-                                       : tr("So far, you have spelled %1 words.");
-    const QString rest = left == 1 ? tr("After you spell this word, you will have %1 word left.")
-                                   : tr("After you spell this word, you will have %1 words left.");
-    return done.arg(answered) + QLatin1Char('\n') + rest.arg(left);
+    const QString done = answered == 1
+                             ? tr("So far, you have spelled %n word.", nullptr, answered)
+                             : tr("So far, you have spelled %n words.", nullptr, answered);
+    const QString rest =
+        left == 1 ? tr("After you spell this word, you will have %n word left.", nullptr, left)
+                  : tr("After you spell this word, you will have %n words left.", nullptr, left);
+    return done + QLatin1Char('\n') + rest;
 }

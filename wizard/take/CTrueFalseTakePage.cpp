@@ -134,12 +134,12 @@ int CTrueFalseTakePage::RunFeedback(CQuestion& question)
 
 QString CTrueFalseTakePage::ProgressFormat(int answered, int left) const
 {
-    const QString done = answered == 1 ? tr("question") : tr("questions");
-    const QString rest = left == 1 ? tr("question") : tr("questions");
-    return tr("So far, you have answered %1 %2.\nAfter you answer this question, you will have "
-              "%3 %4 left.")
-        .arg(answered)
-        .arg(done)
-        .arg(left)
-        .arg(rest);
+    const QString done = answered == 1
+                             ? tr("So far, you have answered %n question.", nullptr, answered)
+                             : tr("So far, you have answered %n questions.", nullptr, answered);
+    const QString rest =
+        left == 1
+            ? tr("After you answer this question, you will have %n question left.", nullptr, left)
+            : tr("After you answer this question, you will have %n questions left.", nullptr, left);
+    return done + QLatin1Char('\n') + rest;
 }
