@@ -5,7 +5,9 @@
 #   (the test translations_complete fails while a text of the sources lacks a translation).
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
-set(TUTORAMA_TS_FILES "${PROJECT_SOURCE_DIR}/translations/tutorama_de.ts")
+set(TUTORAMA_TS_FILES "${PROJECT_SOURCE_DIR}/translations/tutorama_de.ts"
+                      "${PROJECT_SOURCE_DIR}/translations/tutorama_es.ts"
+                      "${PROJECT_SOURCE_DIR}/translations/tutorama_fr.ts")
 set(tutorama_translated_dirs app wizard wizard/make wizard/take print display quiz resources)
 set(TUTORAMA_TR_SOURCES "")
 set(TUTORAMA_TR_INCLUDES "")
