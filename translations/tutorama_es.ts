@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Point</source>
-        <translation>Coma</translation>
+        <translation>Punto</translation>
     </message>
     <message>
         <source>Plus</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Correct. You got it right!</source>
-        <translation>Bravo. C’est la bonne réponse !</translation>
+        <translation>Bravo. C’est la bonne réponse !</translation>
     </message>
     <message>
         <source>No. That is not correct.</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation>Essaie « %1 --help » pour en savoir plus.</translation>
+        <translation>Essaie « %1 --help » pour en savoir plus.</translation>
     </message>
     <message>
         <source>Only one quiz can be opened at a time.</source>
@@ -78,11 +78,11 @@
     <name>CEditPage</name>
     <message>
         <source>Tutorama: Question %1 of %2</source>
-        <translation>Tutorama : question %1 sur %2</translation>
+        <translation>Tutorama : question %1 sur %2</translation>
     </message>
     <message>
         <source>Do you want to complete this question first?</source>
-        <translation>Veux-tu d’abord terminer cette question ?</translation>
+        <translation>Veux-tu d’abord terminer cette question ?</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Next ?</source>
-        <translation>Suivante ?</translation>
+        <translation>Suivante ?</translation>
     </message>
 </context>
 <context>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Make your selection below:</source>
-        <translation>Fais ton choix ci-dessous :</translation>
+        <translation>Fais ton choix ci-dessous :</translation>
     </message>
     <message numerus="yes">
         <source>This quiz has %n flash cards(s).</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Point</source>
-        <translation>Virgule</translation>
+        <translation>Point</translation>
     </message>
     <message>
         <source>Plus</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Problem:</source>
-        <translation>Calcul :</translation>
+        <translation>Calcul :</translation>
     </message>
     <message>
         <source>Problem</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Answer:</source>
-        <translation>Réponse :</translation>
+        <translation>Réponse :</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -370,11 +370,11 @@
     </message>
     <message>
         <source>A disk: choose where to save your quiz and its name.</source>
-        <translation>Une disquette : choisis où enregistrer ton quiz et son nom.</translation>
+        <translation>Une disquette : choisis où enregistrer ton quiz et son nom.</translation>
     </message>
     <message>
         <source>Use a name that will help you remember what the quiz is about. For example, if you create a mathematics quiz based on your mathematics problems for the week of March 24 you could name the file &quot;Mathematics March 24.&quot;</source>
-        <translation>Choisis un nom qui te rappelle de quoi parle le quiz. Par exemple, si tu crées un quiz avec tes calculs de la semaine du 24 mars, tu peux appeler le fichier « Maths 24 mars ».</translation>
+        <translation>Choisis un nom qui te rappelle de quoi parle le quiz. Par exemple, si tu crées un quiz avec tes calculs de la semaine du 24 mars, tu peux appeler le fichier « Maths 24 mars ».</translation>
     </message>
 </context>
 <context>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>What do you want to print?</source>
-        <translation>Que veux-tu imprimer ?</translation>
+        <translation>Que veux-tu imprimer ?</translation>
     </message>
     <message>
         <source>Quiz</source>
@@ -432,15 +432,15 @@
     <name>CQuestionListModel</name>
     <message>
         <source>%1. T: %2</source>
-        <translation>%1. V : %2</translation>
+        <translation>%1. V : %2</translation>
     </message>
     <message>
         <source>%1. F: %2</source>
-        <translation>%1. F : %2</translation>
+        <translation>%1. F : %2</translation>
     </message>
     <message>
         <source>%1. F: %2  B: %3</source>
-        <translation>%1. R : %2  V : %3</translation>
+        <translation>%1. R : %2  V : %3</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -451,7 +451,7 @@
     <name>CQuestionManagerPage</name>
     <message>
         <source>Statements:</source>
-        <translation>Affirmations :</translation>
+        <translation>Affirmations :</translation>
     </message>
     <message>
         <source>No Statements Defined Yet</source>
@@ -471,7 +471,7 @@
     </message>
     <message>
         <source>Flash Cards:</source>
-        <translation>Cartes mémoire :</translation>
+        <translation>Cartes mémoire :</translation>
     </message>
     <message>
         <source>No Flash Cards Defined Yet</source>
@@ -511,7 +511,7 @@
     </message>
     <message>
         <source>Math Problems:</source>
-        <translation>Calculs :</translation>
+        <translation>Calculs :</translation>
     </message>
     <message>
         <source>No Math Problems Defined Yet</source>
@@ -550,15 +550,15 @@
     <name>CQuestionPage</name>
     <message>
         <source>Tutorama: %1</source>
-        <translation>Tutorama : %1</translation>
+        <translation>Tutorama : %1</translation>
     </message>
     <message>
         <source>Do you want to try this question later?</source>
-        <translation>Veux-tu essayer cette question plus tard ?</translation>
+        <translation>Veux-tu essayer cette question plus tard ?</translation>
     </message>
     <message>
         <source>Are you sure you want to quit the quiz?</source>
-        <translation>Veux-tu vraiment arrêter le quiz ?</translation>
+        <translation>Veux-tu vraiment arrêter le quiz ?</translation>
     </message>
 </context>
 <context>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>The quiz file %1 could not be opened: %2</source>
-        <translation>Le fichier de quiz %1 n’a pas pu être ouvert : %2</translation>
+        <translation>Le fichier de quiz %1 n’a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>The quiz file %1 is damaged or incomplete, so it could not be opened.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>The quiz could not be saved to %1: %2. The quiz file on disk was not changed.</source>
-        <translation>Le quiz n’a pas pu être enregistré dans %1 : %2. Le fichier de quiz sur le disque n’a pas été modifié.</translation>
+        <translation>Le quiz n’a pas pu être enregistré dans %1 : %2. Le fichier de quiz sur le disque n’a pas été modifié.</translation>
     </message>
 </context>
 <context>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>&amp;New ?</source>
-        <translation>&amp;Nouvelle ?</translation>
+        <translation>&amp;Nouvelle ?</translation>
     </message>
     <message>
         <source>&amp;New Word</source>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Skip ?</source>
-        <translation>Plus tard ?</translation>
+        <translation>Plus tard ?</translation>
     </message>
     <message>
         <source>Finish</source>
@@ -819,7 +819,7 @@
     </message>
     <message>
         <source>A loudspeaker: hear the spelling word again.</source>
-        <translation>Un haut-parleur : entendre encore le mot.</translation>
+        <translation>Un haut-parleur : entendre encore le mot.</translation>
     </message>
     <message>
         <source>Click here to hear the sound</source>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>A fresh sheet of paper with a star: start a new quiz.</source>
-        <translation>Une feuille toute neuve avec une étoile : commencer un nouveau quiz.</translation>
+        <translation>Une feuille toute neuve avec une étoile : commencer un nouveau quiz.</translation>
     </message>
     <message>
         <source>&amp;Existing Quiz</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>A folder with quiz sheets in it: change a quiz you have already made.</source>
-        <translation>Un dossier avec des feuilles de quiz : modifier un quiz que tu as déjà créé.</translation>
+        <translation>Un dossier avec des feuilles de quiz : modifier un quiz que tu as déjà créé.</translation>
     </message>
     <message>
         <source>New Quiz</source>
@@ -901,11 +901,11 @@
     </message>
     <message>
         <source>Are you sure you want to delete this question?</source>
-        <translation>Veux-tu vraiment supprimer cette question ?</translation>
+        <translation>Veux-tu vraiment supprimer cette question ?</translation>
     </message>
     <message>
         <source>Do you want to take this quiz now?</source>
-        <translation>Veux-tu faire ce quiz maintenant ?</translation>
+        <translation>Veux-tu faire ce quiz maintenant ?</translation>
     </message>
     <message>
         <source>To start making your true-false quiz, click the add a statement button</source>
@@ -925,19 +925,19 @@
     </message>
     <message>
         <source>Do you want to save this question ?</source>
-        <translation>Veux-tu enregistrer cette question ?</translation>
+        <translation>Veux-tu enregistrer cette question ?</translation>
     </message>
     <message>
         <source>Do you want to finish this question before you quit?</source>
-        <translation>Veux-tu terminer cette question avant d’arrêter ?</translation>
+        <translation>Veux-tu terminer cette question avant d’arrêter ?</translation>
     </message>
     <message>
         <source>If you change the quiz type you will lose your questions. Continue?</source>
-        <translation>Si tu changes le type de quiz, tu perdras tes questions. Continuer ?</translation>
+        <translation>Si tu changes le type de quiz, tu perdras tes questions. Continuer ?</translation>
     </message>
     <message>
         <source>There is a problem with the equation you entered. The equation must be a number, then either &quot;+,-,* or /&quot;, followed by another number</source>
-        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis « + », « - », « * » ou « / », puis un autre nombre</translation>
+        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis « + », « - », « * » ou « / », puis un autre nombre</translation>
     </message>
     <message>
         <source>If you want to add another statement to your quiz, click the Add a Statement button. If you want to delete or modify a statement, select the statement then click the appropriate button.</source>
@@ -978,7 +978,7 @@ pour créer des quiz, puis
 pour les faire.
 
 Tu peux créer trois types de
-questions :
+questions :
 &lt;T&gt;• Vrai/Faux
 • Cartes mémoire
 • Calcul</translation>
@@ -996,7 +996,7 @@ cards, so make only as many
 as you&apos;ll want to be quizzed
 on later.
 </source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt;
+        <translation>&lt;B&gt;Astuces :&lt;N&gt;
 &lt;T&gt;•Écris un seul mot ou quelques 
 mots sur chaque côté de la 
 carte. Ainsi, l’ordinateur 
@@ -1040,7 +1040,7 @@ your responses on the backs.
         <translation>Elles arrivent dans le désordre, 
 et pas dans l’ordre où tu les as 
 écrites. Avant de commencer le 
-quiz, choisis ce que tu veux voir :
+quiz, choisis ce que tu veux voir :
 
 &lt;T&gt;•Les rectos des cartes, et tu 
 écris tes réponses sur les versos.
@@ -1083,7 +1083,7 @@ dans la case à droite. Clique sur
 de la carte.
 
 Quand les deux côtés sont finis, 
-clique sur &lt;B&gt;Nouvelle ?&lt;N&gt; pour faire une 
+clique sur &lt;B&gt;Nouvelle ?&lt;N&gt; pour faire une 
 autre carte. Quand tu as fini tes 
 cartes, clique sur &lt;B&gt;Terminer&lt;N&gt;.
 </translation>
@@ -1098,7 +1098,7 @@ are done entering problems, click the
 </source>
         <translation>Ici, tu crées ton quiz 
 de calcul. Quand un calcul 
-est fini, clique sur &lt;B&gt;Nouvelle ?&lt;N&gt; 
+est fini, clique sur &lt;B&gt;Nouvelle ?&lt;N&gt; 
 pour en faire un autre. Quand 
 tu as tapé tous tes calculs, 
 clique sur &lt;B&gt;Terminer&lt;N&gt;.
@@ -1123,9 +1123,9 @@ feras le quiz, tu verras chaque
 calcul et tu taperas le résultat.
 
 
-&lt;T&gt;&lt;B&gt;Exemple :&lt;B&gt;
-&lt;T&gt;Question : 57 + 41 = 
-Réponse :  98
+&lt;T&gt;&lt;B&gt;Exemple :&lt;B&gt;
+&lt;T&gt;Question : 57 + 41 = 
+Réponse :  98
 </translation>
     </message>
     <message>
@@ -1143,7 +1143,7 @@ be shown all the problems, so
 make only as many as you want 
 to be quizzed on later.
 </source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt; 
+        <translation>&lt;B&gt;Astuces :&lt;N&gt; 
 &lt;T&gt;•Tes calculs doivent être de 
 simples additions, soustractions, 
 multiplications ou divisions.
@@ -1252,7 +1252,7 @@ enter only as many as you want to be quizzed
 on later. If you have a lot of words you may
 want to put some of them in a second quiz.
 </source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt;
+        <translation>&lt;B&gt;Astuces :&lt;N&gt;
 &lt;T&gt;•Ton ordinateur doit pouvoir jouer du son,
 sinon tu ne pourras pas faire la dictée.
 •Vérifie bien l’orthographe des mots quand
@@ -1315,7 +1315,7 @@ clear.
 be shown all the statements, so 
 make only as many as you&apos;ll
 want to be quizzed on later.</source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt;
+        <translation>&lt;B&gt;Astuces :&lt;N&gt;
 &lt;T&gt;• L’ordre de tes affirmations vraies
 et fausses n’a pas d’importance.
 Quand tu feras le quiz, elles
@@ -1340,7 +1340,7 @@ button.
         <translation>Ici, tu écris les affirmations 
 de ton quiz Vrai-Faux. 
 Quand une affirmation est 
-finie, clique sur &lt;B&gt;Nouvelle ?&lt;N&gt;
+finie, clique sur &lt;B&gt;Nouvelle ?&lt;N&gt;
 pour écrire une autre question. 
 Quand tu as fini d’écrire 
 tes questions, clique sur 
@@ -1440,7 +1440,7 @@ clique sur &lt;B&gt;Suivant&lt;N&gt;.
     </message>
     <message>
         <source>Tutorama: %1</source>
-        <translation>Tutorama : %1</translation>
+        <translation>Tutorama : %1</translation>
     </message>
 </context>
 <context>
@@ -1459,7 +1459,7 @@ clique sur &lt;B&gt;Suivant&lt;N&gt;.
     </message>
     <message>
         <source>A green tick: the statement is true.</source>
-        <translation>Une coche verte : l’affirmation est vraie.</translation>
+        <translation>Une coche verte : l’affirmation est vraie.</translation>
     </message>
     <message>
         <source>&amp;False</source>
@@ -1467,7 +1467,7 @@ clique sur &lt;B&gt;Suivant&lt;N&gt;.
     </message>
     <message>
         <source>A red cross: the statement is false.</source>
-        <translation>Une croix rouge : l’affirmation est fausse.</translation>
+        <translation>Une croix rouge : l’affirmation est fausse.</translation>
     </message>
     <message>
         <source>question</source>
@@ -1492,7 +1492,7 @@ Après cette question, il te restera %3 %4.</translation>
     </message>
     <message>
         <source>A pencil writing questions on a sheet of paper: make or change a quiz.</source>
-        <translation>Un crayon écrit des questions sur une feuille : créer ou modifier un quiz.</translation>
+        <translation>Un crayon écrit des questions sur une feuille : créer ou modifier un quiz.</translation>
     </message>
     <message>
         <source>&amp;Take Quiz</source>
@@ -1500,7 +1500,7 @@ Après cette question, il te restera %3 %4.</translation>
     </message>
     <message>
         <source>A quiz sheet with ticks on it: take a quiz you have made.</source>
-        <translation>Une feuille de quiz avec des coches : faire un quiz que tu as créé.</translation>
+        <translation>Une feuille de quiz avec des coches : faire un quiz que tu as créé.</translation>
     </message>
     <message>
         <source>Make or Modify Quiz</source>
@@ -1542,7 +1542,7 @@ Après cette question, il te restera %3 %4.</translation>
     </message>
     <message>
         <source>There is a problem with the equation you entered. The equation must be a number, then either &quot;+,-,* or /&quot;, followed by another number</source>
-        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis « + », « - », « * » ou « / », puis un autre nombre</translation>
+        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis « + », « - », « * » ou « / », puis un autre nombre</translation>
     </message>
 </context>
 </TS>
