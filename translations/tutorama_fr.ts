@@ -459,15 +459,15 @@
     </message>
     <message>
         <source>Add a Statement</source>
-        <translation>Ajouter une affirmation</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Modify a Statement</source>
-        <translation>Modifier une affirmation</translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete a Statement</source>
-        <translation>Supprimer une affirmation</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Flash Cards:</source>
@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>You answered %1 out of %2 correctly. That equals %3%.</source>
-        <translation>Tu as eu %1 bonnes réponses sur %2. Cela fait %3 %.</translation>
+        <translation>Bonnes réponses : %1 sur %2. Cela fait %3 %.</translation>
     </message>
 </context>
 <context>
@@ -909,7 +909,7 @@
     </message>
     <message>
         <source>To start making your true-false quiz, click the add a statement button</source>
-        <translation>Pour commencer ton quiz Vrai-Faux, clique sur Ajouter une affirmation</translation>
+        <translation>Pour commencer ton quiz Vrai-Faux, clique sur Ajouter</translation>
     </message>
     <message>
         <source>To start making your flash card quiz, click the Add a Flash Card button.</source>
@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>If you want to add another statement to your quiz, click the Add a Statement button. If you want to delete or modify a statement, select the statement then click the appropriate button.</source>
-        <translation>Si tu veux ajouter une affirmation à ton quiz, clique sur Ajouter une affirmation. Si tu veux supprimer ou modifier une affirmation, choisis-la puis clique sur le bon bouton.</translation>
+        <translation>Si tu veux ajouter une affirmation à ton quiz, clique sur Ajouter. Si tu veux supprimer ou modifier une affirmation, choisis-la puis clique sur le bon bouton.</translation>
     </message>
     <message>
         <source>If you want to add another flash card to your quiz, click the Add a Flash Card button. If you want to delete or modify a flash card, select the flash card then click the appropriate button.</source>
