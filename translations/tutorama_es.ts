@@ -179,14 +179,6 @@
 <context>
     <name>CFlashCardTakePage</name>
     <message>
-        <source>Front</source>
-        <translation>Anverso</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Reverso</translation>
-    </message>
-    <message>
         <source>So far, you have completed %1 card.</source>
         <translation>Hasta ahora has hecho %1 tarjeta.</translation>
     </message>
@@ -201,6 +193,22 @@
     <message>
         <source>After you complete this card, you will have %1 cards left</source>
         <translation>Después de esta tarjeta te quedarán %1 tarjetas</translation>
+    </message>
+    <message>
+        <source>Front of the card</source>
+        <translation>Anverso de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Your answer: the back of the card</source>
+        <translation>Tu respuesta: el reverso de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Your answer: the front of the card</source>
+        <translation>Tu respuesta: el anverso de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Back of the card</source>
+        <translation>Reverso de la tarjeta</translation>
     </message>
 </context>
 <context>
@@ -849,10 +857,6 @@
         <translation>Si es la primera vez que usas el Tutorama, haz clic en Nuevo cuestionario. Si ya has creado uno o más cuestionarios y quieres cambiar alguno, haz clic en Cuestionario existente.</translation>
     </message>
     <message>
-        <source>&amp;New Quiz</source>
-        <translation>&amp;Nuevo cuestionario</translation>
-    </message>
-    <message>
         <source>A fresh sheet of paper with a star: start a new quiz.</source>
         <translation>Una hoja nueva con una estrella: empezar un cuestionario nuevo.</translation>
     </message>
@@ -879,6 +883,10 @@
     <message>
         <source>If you want to make changes to a quiz you have already made, click here.</source>
         <translation>Si quieres cambiar un cuestionario que ya has creado, haz clic aquí.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Quiz</source>
+        <translation>&amp;Nuevo cuestionario</translation>
     </message>
 </context>
 <context>

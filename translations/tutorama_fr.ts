@@ -179,14 +179,6 @@
 <context>
     <name>CFlashCardTakePage</name>
     <message>
-        <source>Front</source>
-        <translation>Recto</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Verso</translation>
-    </message>
-    <message>
         <source>So far, you have completed %1 card.</source>
         <translation>Jusqu’ici, tu as fait %1 carte.</translation>
     </message>
@@ -201,6 +193,22 @@
     <message>
         <source>After you complete this card, you will have %1 cards left</source>
         <translation>Après cette carte, il te restera %1 cartes</translation>
+    </message>
+    <message>
+        <source>Front of the card</source>
+        <translation>Recto de la carte</translation>
+    </message>
+    <message>
+        <source>Your answer: the back of the card</source>
+        <translation>Ta réponse : le verso de la carte</translation>
+    </message>
+    <message>
+        <source>Your answer: the front of the card</source>
+        <translation>Ta réponse : le recto de la carte</translation>
+    </message>
+    <message>
+        <source>Back of the card</source>
+        <translation>Verso de la carte</translation>
     </message>
 </context>
 <context>
@@ -849,10 +857,6 @@
         <translation>Si c’est la première fois que tu utilises le Tutorama, clique sur Nouveau quiz. Si tu as déjà créé un ou plusieurs quiz et que tu veux en modifier un, clique sur Quiz existant.</translation>
     </message>
     <message>
-        <source>&amp;New Quiz</source>
-        <translation>&amp;Nouveau quiz</translation>
-    </message>
-    <message>
         <source>A fresh sheet of paper with a star: start a new quiz.</source>
         <translation>Une feuille toute neuve avec une étoile : commencer un nouveau quiz.</translation>
     </message>
@@ -879,6 +883,10 @@
     <message>
         <source>If you want to make changes to a quiz you have already made, click here.</source>
         <translation>Si tu veux modifier un quiz que tu as déjà créé, clique ici.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Quiz</source>
+        <translation>&amp;Nouveau quiz</translation>
     </message>
 </context>
 <context>

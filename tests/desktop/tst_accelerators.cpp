@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QMap>
 #include <QPushButton>
+#include <QShortcut>
 #include <QtTest>
 
 #include <memory>
@@ -28,6 +29,14 @@ QStringList Clashes(QWidget* window)
         const QChar letter = Mnemonic(button->text());
         if (!letter.isNull())
             owners[letter].append(button->text());
+    }
+    // Picture buttons answer their Alt letter through a shortcut of the page.
+    for (QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+        auto* owner = qobject_cast<QWidget*>(shortcut->parent());
+        const QString key = shortcut->key().toString();
+        if (shortcut->isEnabled() && owner && owner->isVisibleTo(window) &&
+            key.startsWith(QStringLiteral("Alt+")) && key.size() == 5)
+            owners[key.back().toUpper()].append(key);
     }
     QStringList clashes;
     for (auto owner = owners.cbegin(); owner != owners.cend(); ++owner) {
