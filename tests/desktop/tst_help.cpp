@@ -15,7 +15,7 @@ QString ReadHelp(const QString& name)
 }
 } // namespace
 
-// F1 explains every page, with its picture, in English and in German.
+// F1 explains every page, with its picture, in English, German, French and Spanish.
 class TestHelp : public QObject
 {
     Q_OBJECT
@@ -27,6 +27,8 @@ private slots:
         QTest::addColumn<QString>("pictureSuffix");
         QTest::addRow("English") << QStringLiteral("index.html") << QString();
         QTest::addRow("German") << QStringLiteral("index_de.html") << QStringLiteral("_de");
+        QTest::addRow("French") << QStringLiteral("index_fr.html") << QStringLiteral("_fr");
+        QTest::addRow("Spanish") << QStringLiteral("index_es.html") << QStringLiteral("_es");
     }
 
     void everyPageIsExplainedWithItsPicture()
@@ -51,9 +53,18 @@ private slots:
     }
 
     // The help window itself finds every picture it names.
+    void theHelpWindowShowsThePictures_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany);
+        QTest::addRow("French") << QLocale(QLocale::French, QLocale::France);
+        QTest::addRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain);
+    }
+
     void theHelpWindowShowsThePictures()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
         CHelpWindow help;
         help.ShowContents();
         const QString html = help.Browser()->toHtml();
@@ -82,8 +93,12 @@ private slots:
                                          << QStringLiteral("qrc:/help/index_de.html");
         QTest::addRow("French") << QLocale(QLocale::French, QLocale::France)
                                 << QStringLiteral("qrc:/help/index_fr.html");
+        QTest::addRow("Canadian French") << QLocale(QLocale::French, QLocale::Canada)
+                                         << QStringLiteral("qrc:/help/index_fr.html");
         QTest::addRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain)
                                  << QStringLiteral("qrc:/help/index_es.html");
+        QTest::addRow("Mexican Spanish") << QLocale(QLocale::Spanish, QLocale::Mexico)
+                                         << QStringLiteral("qrc:/help/index_es.html");
         QTest::addRow("Italian, no help of its own")
             << QLocale(QLocale::Italian, QLocale::Italy) << QStringLiteral("qrc:/help/index.html");
     }

@@ -2,6 +2,7 @@
 #include "QuizType.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -69,6 +70,8 @@ private slots:
         }
         QTest::addRow("help") << QStringLiteral("share/doc/tutorama/help/index.html");
         QTest::addRow("German help") << QStringLiteral("share/doc/tutorama/help/index_de.html");
+        QTest::addRow("French help") << QStringLiteral("share/doc/tutorama/help/index_fr.html");
+        QTest::addRow("Spanish help") << QStringLiteral("share/doc/tutorama/help/index_es.html");
         QTest::addRow("copyright") << QStringLiteral("share/doc/tutorama/copyright");
         QTest::addRow("changelog") << QStringLiteral("share/doc/tutorama/changelog.gz");
         QTest::addRow("manual page") << QStringLiteral("share/man/man1/tutorama.1.gz");
@@ -144,9 +147,15 @@ private slots:
     void adviceDocumentsGoWithTheProgram()
     {
         const QDir source(QStringLiteral(TUTORAMA_SOURCE_DIR "/resources/advice"));
-        const QStringList documents = source.entryList({QStringLiteral("*.rtf")}, QDir::Files);
+        // The English documents and those of every language folder beside them.
+        QStringList documents;
+        QDirIterator found(source.path(), {QStringLiteral("*.rtf")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (found.hasNext())
+            documents.append(source.relativeFilePath(found.next()));
         if (documents.isEmpty())
             QSKIP("the advice documents are not in the sources yet");
+        QVERIFY2(documents.contains(QStringLiteral("fr/tfq.rtf")), qPrintable(documents.join(' ')));
         for (const QString& name : documents) {
             const QString installed = Installed(QStringLiteral("share/tutorama/advice/") + name);
             QCOMPARE(ReadAll(installed), ReadAll(source.filePath(name)));

@@ -96,6 +96,8 @@ private slots:
 
     void LoadsEveryAdviceDocument_data();
     void LoadsEveryAdviceDocument();
+    void TranslatedAdviceKeepsTheEnglishLayout_data();
+    void TranslatedAdviceKeepsTheEnglishLayout();
     void RejectsFilesWithoutAdvice_data();
     void RejectsFilesWithoutAdvice();
     void RectanglesCountWholeInchesAndOneInchMargins_data();
@@ -154,6 +156,30 @@ void TestAdviceView::LoadsEveryAdviceDocument_data()
     QTest::addRow("math") << "mq.rtf"
                           << "How to Make Good Math Problems"
                           << "Tips for good problems";
+    QTest::addRow("French true/false") << "fr/tfq.rtf"
+                                       << "Comment écrire de bonnes affirmations"
+                                       << "Qu’est-ce qu’une bonne affirmation";
+    QTest::addRow("French flash cards") << "fr/fcq.rtf"
+                                        << "Comment faire de bonnes cartes mémoire"
+                                        << "Astuces pour de bonnes cartes";
+    QTest::addRow("French spelling") << "fr/sq.rtf"
+                                     << "Comment faire une bonne liste de dictée"
+                                     << "Faire ta liste";
+    QTest::addRow("French math") << "fr/mq.rtf"
+                                 << "Comment faire de bons calculs"
+                                 << "Astuces pour de bons calculs";
+    QTest::addRow("Spanish true/false") << "es/tfq.rtf"
+                                        << "Cómo escribir buenas afirmaciones de Verdadero o Falso"
+                                        << "¿Qué es una buena afirmación?";
+    QTest::addRow("Spanish flash cards") << "es/fcq.rtf"
+                                         << "Cómo hacer buenas tarjetas"
+                                         << "Trucos para hacer buenas tarjetas";
+    QTest::addRow("Spanish spelling") << "es/sq.rtf"
+                                      << "Cómo hacer una buena lista de dictado"
+                                      << "Hacer tu lista";
+    QTest::addRow("Spanish math") << "es/mq.rtf"
+                                  << "Cómo hacer buenas operaciones"
+                                  << "Trucos para hacer buenas operaciones";
 }
 
 void TestAdviceView::LoadsEveryAdviceDocument()
@@ -177,6 +203,43 @@ void TestAdviceView::LoadsEveryAdviceDocument()
     QVERIFY(text.contains(heading));
     QVERIFY2(text.count(QChar(0x2022)) >= 3, "bulleted tips");
     QVERIFY(!text.contains(QLatin1Char('\\')) && !text.contains(QLatin1Char('{')));
+    QVERIFY2(!text.contains(QChar::ReplacementCharacter), "a letter the code page lacks");
+}
+
+// A translated advice document is laid out like the English one, paragraph for paragraph.
+void TestAdviceView::TranslatedAdviceKeepsTheEnglishLayout_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char* language : {"fr", "es"}) {
+        for (const char* file : {"tfq.rtf", "fcq.rtf", "sq.rtf", "mq.rtf"})
+            QTest::addRow("%s/%s", language, file) << QStringLiteral("%1/%2").arg(language, file);
+    }
+}
+
+void TestAdviceView::TranslatedAdviceKeepsTheEnglishLayout()
+{
+    QFETCH(QString, file);
+    CAdviceView english;
+    QVERIFY(english.LoadFile(kAdviceDir + file.section(QLatin1Char('/'), 1)));
+    CAdviceView translated;
+    QVERIFY(translated.LoadFile(kAdviceDir + file));
+    QCOMPARE(translated.document()->blockCount(), english.document()->blockCount());
+    QTextBlock theirs = english.document()->begin();
+    for (QTextBlock ours = translated.document()->begin(); ours.isValid();
+         ours = ours.next(), theirs = theirs.next()) {
+        const QString where = ours.text().left(40);
+        QVERIFY2(ours.text().isEmpty() == theirs.text().isEmpty(), qPrintable(where));
+        QVERIFY2(ours.blockFormat().alignment() == theirs.blockFormat().alignment(),
+                 qPrintable(where));
+        QVERIFY2(ours.blockFormat().leftMargin() == theirs.blockFormat().leftMargin(),
+                 qPrintable(where));
+        QVERIFY2(ours.blockFormat().textIndent() == theirs.blockFormat().textIndent(),
+                 qPrintable(where));
+        const QTextCharFormat ourStart = ours.begin().fragment().charFormat();
+        const QTextCharFormat theirStart = theirs.begin().fragment().charFormat();
+        QVERIFY2(ourStart.fontWeight() == theirStart.fontWeight(), qPrintable(where));
+        QVERIFY2(ourStart.foreground() == theirStart.foreground(), qPrintable(where));
+    }
 }
 
 void TestAdviceView::RejectsFilesWithoutAdvice_data()
@@ -237,6 +300,11 @@ void TestAdviceView::PrintsEveryAdviceDocument_data()
     for (const char* file : {"tfq.rtf", "fcq.rtf", "sq.rtf", "mq.rtf"}) {
         QTest::addRow("%s on Letter", file) << file << QPageSize::Letter;
         QTest::addRow("%s on A4", file) << file << QPageSize::A4;
+        // Translations run longer than English: they must still fit the same pages.
+        for (const char* language : {"fr", "es"}) {
+            QTest::addRow("%s/%s on Letter", language, file)
+                << QStringLiteral("%1/%2").arg(language, file) << QPageSize::Letter;
+        }
     }
 }
 
@@ -244,7 +312,8 @@ void TestAdviceView::PrintsEveryAdviceDocument()
 {
     QFETCH(QString, file);
     QFETCH(QPageSize::PageSizeId, paper);
-    const QString pdf = m_dir.filePath(file + QStringLiteral(".pdf"));
+    const QString pdf = m_dir.filePath(QString(file).replace(QLatin1Char('/'), QLatin1Char('_')) +
+                                       QStringLiteral(".pdf"));
     CScriptedPrompt prompt;
     prompt.QueuePrinter(pdf);
     QPrinter printer(QPrinter::HighResolution);
