@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,17 @@ public:
     static QString Title(const QString& pdfPath);
     // The non-blank lines of a page, with runs of blanks squeezed to one.
     static QStringList Lines(const QString& pageText);
+
+    // A picture placed on a page, as poppler's pdfimages lists it: its own pixels and how many
+    // of them fall on an inch of paper.
+    struct Image
+    {
+        int page = 0;
+        QSize pixels;
+        int ppiX = 0;
+        int ppiY = 0;
+    };
+    static QList<Image> Images(const QString& pdfPath);
 
 private:
     static QString Run(const QString& program, const QStringList& arguments);
