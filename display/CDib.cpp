@@ -169,15 +169,6 @@ void CDib::BuildImage()
     }
 }
 
-QImage CDib::Rendering(qreal scale) const
-{
-    QImage rendering = CPictureRenderer::Render(*this, CPictureRenderer::PixelsAt(Size(), scale));
-    if (rendering.isNull())
-        rendering = m_image;
-    rendering.setDevicePixelRatio(qreal(rendering.width()) / m_nWidth);
-    return rendering;
-}
-
 void CDib::Draw(QPainter& painter, int x, int y) const
 {
     StretchDraw(painter, QRect(QPoint(x, y), Size()));

@@ -42,15 +42,9 @@ public:
     const CPalette& Palette() const { return m_palette; }
     const QImage& Image() const { return m_image; }
 
-    // The picture as it shows on a device with this many pixels to one of its own, with its
-    // words; the image carries the scale as its device pixel ratio.
-    QImage Rendering(qreal scale) const;
-
-    // Draws the picture at its own size with its top-left corner at (x, y), as sharp as the
-    // painter's device allows.
+    // Draws the picture at its own size with its top-left corner at (x, y).
     void Draw(QPainter& painter, int x, int y) const;
-    // Draws the whole picture scaled into the rectangle, rendered at the device's resolution
-    // (printing).
+    // Draws the whole picture scaled into the rectangle (printing).
     void StretchDraw(QPainter& painter, const QRect& target) const;
 
     // The colour count rule on the fields of an info header.

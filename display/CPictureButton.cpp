@@ -2,6 +2,7 @@
 
 #include "CDib.h"
 #include "CMessageEvent.h"
+#include "CPictureRenderer.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -157,7 +158,7 @@ void CPictureButton::DrawPictureAt(QPainter& painter, const Placement& placement
     if (!m_pPicture)
         return;
     // The source is cut from a rendering at the face's own scale, so nothing is stretched.
-    const QImage picture = m_pPicture->Rendering(scale);
+    const QImage picture = CPictureRenderer::Rendering(*m_pPicture, scale);
     const qreal ratio = picture.devicePixelRatio();
     const QRectF source(placement.source.x() * ratio, placement.source.y() * ratio,
                         placement.source.width() * ratio, placement.source.height() * ratio);

@@ -115,3 +115,12 @@ QImage CPictureRenderer::Render(const CDib& picture, const QSize& pixels)
     Renderings().insert(key, new QImage(rendering), kilobytes);
     return rendering;
 }
+
+QImage CPictureRenderer::Rendering(const CDib& picture, qreal scale)
+{
+    QImage rendering = Render(picture, PixelsAt(picture.Size(), scale));
+    if (rendering.isNull())
+        rendering = picture.Image();
+    rendering.setDevicePixelRatio(qreal(rendering.width()) / picture.Width());
+    return rendering;
+}

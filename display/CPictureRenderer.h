@@ -19,6 +19,10 @@ public:
 
     static QString ScaledResourcePath(int resourceId, int scale);
 
+    // The picture as it shows on a device with this many pixels to one of its own, with its
+    // words; the image carries the scale as its device pixel ratio.
+    static QImage Rendering(const CDib& picture, qreal scale);
+
     // The picture at exactly this many device pixels, or a null image when the picture of
     // record, drawn as it is, is already the best there is (no words, nothing sharper).
     static QImage Render(const CDib& picture, const QSize& pixels);

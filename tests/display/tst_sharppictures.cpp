@@ -1,5 +1,7 @@
 // The program's pictures drawn for dense screens and printers, and the words lettered over them.
 #include "CDib.h"
+#include "CPictureRenderer.h"
+#include "EdgeSharpness.h"
 #include "PictureWords.h"
 #include "ResourceIds.h"
 
@@ -7,9 +9,6 @@
 #include <QPainter>
 #include <QTest>
 #include <QTranslator>
-
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -32,23 +31,6 @@ public:
 private:
     QString m_text;
 };
-
-// How steep the picture's edges are: the mean of the steepest 1 % of steps between neighbouring
-// pixels. A picture blown up from fewer pixels spreads each edge over more of them.
-double Steepness(const QImage& image)
-{
-    QList<int> steps;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 1; x < image.width(); ++x)
-            steps.append(std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y))));
-    }
-    std::sort(steps.begin(), steps.end(), std::greater<>());
-    const qsizetype top = std::max<qsizetype>(1, steps.size() / 100);
-    double sum = 0;
-    for (qsizetype i = 0; i < top; ++i)
-        sum += steps[i];
-    return sum / double(top);
-}
 
 // The part of the picture (in its own pixels) that differs between two renderings of it.
 QRect ChangedArea(const QImage& a, const QImage& b, qreal scale)
@@ -95,7 +77,7 @@ void TestSharpPictures::renderedAtTheScaleAsked()
     QFETCH(qreal, scale);
     QFETCH(QSize, pixels);
     const CDib banner(IDB_WELCOME_BANNER);
-    const QImage rendering = banner.Rendering(scale);
+    const QImage rendering = CPictureRenderer::Rendering(banner, scale);
     QCOMPARE(rendering.size(), pixels);
     QCOMPARE(rendering.devicePixelRatio(), scale);
 
@@ -127,16 +109,16 @@ void TestSharpPictures::sharperThanTheSmallPictureBlownUp()
     QFETCH(int, picture);
     QFETCH(qreal, scale);
     const CDib dib(picture);
-    const QImage sharp = dib.Rendering(scale);
-    const QImage blownUp =
-        dib.Rendering(1).scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const double sharpSteps = Steepness(sharp);
-    const double blownSteps = Steepness(blownUp);
+    const QImage sharp = CPictureRenderer::Rendering(dib, scale);
+    const QImage blownUp = CPictureRenderer::Rendering(dib, 1).scaled(
+        sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double sharpSteps = EdgeSteepness(sharp);
+    const double blownSteps = EdgeSteepness(blownUp);
     QVERIFY2(sharpSteps > 1.25 * blownSteps,
              qPrintable(QStringLiteral("%1 against %2").arg(sharpSteps).arg(blownSteps)));
     if (scale == 2.0) {
         // No 2 x 2 blocks: the rendering is not the small picture with its pixels doubled.
-        QVERIFY(sharp != dib.Rendering(1).scaled(sharp.size()));
+        QVERIFY(sharp != CPictureRenderer::Rendering(dib, 1).scaled(sharp.size()));
     }
 }
 
@@ -152,9 +134,9 @@ void TestSharpPictures::printedAtThePrintersPixels()
         banner.StretchDraw(painter, QRect(50, 30, 2000, 200));
     }
     const QImage printed = page.copy(50, 30, 2000, 200);
-    const QImage stretched =
-        banner.Rendering(1).scaled(2000, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QVERIFY(Steepness(printed) > 1.25 * Steepness(stretched));
+    const QImage stretched = CPictureRenderer::Rendering(banner, 1).scaled(
+        2000, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(EdgeSteepness(printed) > 1.25 * EdgeSteepness(stretched));
 }
 
 void TestSharpPictures::wordsComeFromTheTranslation_data()
@@ -180,10 +162,10 @@ void TestSharpPictures::wordsComeFromTheTranslation()
     QFETCH(QString, words);
     QFETCH(qreal, scale);
     const CDib dib(picture);
-    const QImage english = dib.Rendering(scale);
+    const QImage english = CPictureRenderer::Rendering(dib, scale);
     COneWordTranslator language(words);
     QCoreApplication::installTranslator(&language);
-    const QImage translated = dib.Rendering(scale);
+    const QImage translated = CPictureRenderer::Rendering(dib, scale);
     QCoreApplication::removeTranslator(&language);
 
     // Only the words change, and they stay in their place on the picture, however long.
@@ -202,7 +184,7 @@ void TestSharpPictures::wordsComeFromTheTranslation()
                                                             .arg(changed.width())
                                                             .arg(changed.height())));
     // And back in English the picture is as before.
-    QCOMPARE(dib.Rendering(scale), english);
+    QCOMPARE(CPictureRenderer::Rendering(dib, scale), english);
 }
 
 QTEST_MAIN(TestSharpPictures)
