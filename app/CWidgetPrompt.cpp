@@ -1,5 +1,7 @@
 #include "CWidgetPrompt.h"
 
+#include "CYesNoBox.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -13,10 +15,12 @@ QString AppName()
 }
 } // namespace
 
-bool CWidgetPrompt::AskYesNo(const QString& text)
+CPrompt::Reply CWidgetPrompt::AskYesNo(const QString& text, Reply defaultReply)
 {
-    return QMessageBox::question(m_pParent, AppName(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    CYesNoBox box(m_pParent, AppName(), text,
+                  defaultReply == Reply::No ? QMessageBox::No : QMessageBox::Yes);
+    box.exec();
+    return box.Answer();
 }
 
 void CWidgetPrompt::ShowMessage(const QString& text)

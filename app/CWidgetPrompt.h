@@ -10,7 +10,7 @@ class CWidgetPrompt : public CPrompt
 public:
     void SetParent(QWidget* parent) { m_pParent = parent; }
 
-    bool AskYesNo(const QString& text) override;
+    Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,

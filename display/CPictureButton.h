@@ -12,6 +12,10 @@ class CDib;
 // CMessageEvent(WM_PICTURE_BUTTON_CLICKED, control id, this); Space does the
 // same from the keyboard. In latching mode (non-zero) the owner keeps one
 // button of a group drawn pressed with SetPressed to show the current choice.
+// Buttons that stand for answers are made an exclusive choice: a radio button
+// to a screen reader, checked while pressed, and the chosen one wears a
+// coloured ring and a tick. Checking one any other way (an accessibility
+// action) tells the parent as a click does.
 class CPictureButton : public QAbstractButton
 {
     Q_OBJECT
@@ -44,6 +48,8 @@ public:
     // 0 = momentary, non-zero = latching. Does not redraw.
     void SetMode(int mode);
     int Mode() const { return m_nMode; }
+    // Makes a latching button one of an exclusive choice (see above).
+    void SetExclusiveChoice(bool choice);
     // Sets the pressed flag and redraws the whole button.
     void SetPressed(bool pressed);
     bool IsPressed() const { return m_bPressed; }
@@ -74,6 +80,8 @@ signals:
     void focusReceived(int controlId);
 
 protected:
+    // Only the owner decides the choice (SetPressed), so a click leaves the check mark alone.
+    void nextCheckState() override {}
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -88,10 +96,13 @@ private:
                        qreal scale) const;
     static void DrawFocusRect(QImage& face, qreal scale, int left, int top, int rightEdge,
                               int bottomEdge);
+    static void DrawChosenMark(QPainter& painter, const QSize& size);
+    void OnToggled(bool checked);
 
     int m_nControlId;
     int m_nMode = kMomentary;
     bool m_bPressed = false;
+    bool m_bSettingPressed = false;
     const CDib* m_pPicture = nullptr;
     QSize m_pictureSize;
 };

@@ -23,7 +23,7 @@ namespace {
 class RecordingPrompt : public CPrompt
 {
 public:
-    bool AskYesNo(const QString&) override { return false; }
+    Reply AskYesNo(const QString&, Reply) override { return Reply::Cancel; }
     void ShowMessage(const QString& text) override { m_messages.append(text); }
     QString GetOpenFileName(const QString&, const QString&) override { return {}; }
     QString GetSaveFileName(const QString&, const QString&, const QString&) override { return {}; }

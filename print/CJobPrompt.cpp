@@ -7,9 +7,9 @@ CJobPrompt::CJobPrompt(CPrompt* prompt, CJobPrinters* printers)
 {
 }
 
-bool CJobPrompt::AskYesNo(const QString& text)
+CPrompt::Reply CJobPrompt::AskYesNo(const QString& text, Reply defaultReply)
 {
-    return m_pPrompt && m_pPrompt->AskYesNo(text);
+    return m_pPrompt ? m_pPrompt->AskYesNo(text, defaultReply) : Reply::Cancel;
 }
 
 void CJobPrompt::ShowMessage(const QString& text)

@@ -14,7 +14,7 @@ class CJobPrompt : public CPrompt
 public:
     CJobPrompt(CPrompt* prompt, CJobPrinters* printers);
 
-    bool AskYesNo(const QString& text) override;
+    Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
     QString GetOpenFileName(const QString& folder, const QString& filter) override;
     QString GetSaveFileName(const QString& folder, const QString& filter,

@@ -97,7 +97,8 @@ void CPrintChoiceDlg::BuildControls()
 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_pQuiz, &QCheckBox::clicked, this, &CPrintChoiceDlg::UpdatePartChoice);
+    // The parts follow the Quiz box however it was ticked (mouse, keys, a screen reader).
+    connect(m_pQuiz, &QCheckBox::toggled, this, &CPrintChoiceDlg::UpdatePartChoice);
     connect(m_pPrint, &QPushButton::clicked, this, &CPrintChoiceDlg::OnPrint);
     connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

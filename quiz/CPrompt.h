@@ -11,8 +11,18 @@ class CPrompt
 public:
     virtual ~CPrompt() = default;
 
-    // A Yes/No question; true means Yes.
-    virtual bool AskYesNo(const QString& text) = 0;
+    // How a Yes/No question ended. Cancel is Escape or the window's close box:
+    // whoever asked must then leave everything exactly as it was.
+    enum class Reply
+    {
+        Yes,
+        No,
+        Cancel
+    };
+
+    // A Yes/No question; Enter presses the default reply (Yes or No). A question
+    // whose Yes destroys work passes Reply::No.
+    virtual Reply AskYesNo(const QString& text, Reply defaultReply) = 0;
     // A message with an OK button.
     virtual void ShowMessage(const QString& text) = 0;
     // The open dialog for an existing file; an empty result means cancelled.

@@ -179,12 +179,20 @@
 <context>
     <name>CFlashCardTakePage</name>
     <message>
-        <source>Front</source>
-        <translation>Vorderseite</translation>
+        <source>Front of the card</source>
+        <translation>Vorderseite der Karte</translation>
     </message>
     <message>
-        <source>Back</source>
-        <translation>Rückseite</translation>
+        <source>Your answer: the back of the card</source>
+        <translation>Deine Antwort: die Rückseite der Karte</translation>
+    </message>
+    <message>
+        <source>Your answer: the front of the card</source>
+        <translation>Deine Antwort: die Vorderseite der Karte</translation>
+    </message>
+    <message>
+        <source>Back of the card</source>
+        <translation>Rückseite der Karte</translation>
     </message>
     <message>
         <source>So far, you have completed %1 card.</source>
@@ -849,7 +857,7 @@
         <translation>Wenn du das Tutorama zum ersten Mal benutzt, klicke auf Neues Quiz. Wenn du schon ein oder mehrere Quizze erstellt hast und eines davon ändern möchtest, klicke auf Vorhandenes Quiz.</translation>
     </message>
     <message>
-        <source>&amp;New Quiz</source>
+        <source>Ne&amp;w Quiz</source>
         <translation>&amp;Neues Quiz</translation>
     </message>
     <message>

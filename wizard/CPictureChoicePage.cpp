@@ -56,7 +56,8 @@ bool CPictureChoicePage::event(QEvent* event)
 void CPictureChoicePage::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && m_pDefault) {
+    if (enter && event->modifiers() == Qt::NoModifier && m_pDefault &&
+        EnterPressesFocusedPicture()) {
         OnPictureButton(m_pDefault->Id());
         return;
     }

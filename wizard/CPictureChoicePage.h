@@ -24,6 +24,9 @@ protected:
     void ResetPictureButtons();
     // The picture button that Enter presses on this page.
     void SetDefaultPicture(CPictureButton* button) { m_pDefault = button; }
+    // Whether Enter presses the picture button in focus; otherwise it goes to the
+    // sheet's default button.
+    virtual bool EnterPressesFocusedPicture() const { return true; }
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

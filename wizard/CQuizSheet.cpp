@@ -1,11 +1,13 @@
 #include "CQuizSheet.h"
 
+#include "CDoubleClickGuard.h"
 #include "CQuizPage.h"
 #include "CTU_QuizDoc.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QFrame>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -17,6 +19,7 @@ constexpr Button kHidden{nullptr, 0};
 constexpr int kButtonWidth = 104;
 constexpr int kButtonHeight = 28;
 constexpr int kButtonGap = 13; // between the page and the button row
+constexpr int kRuleMargin = 8; // the sunken line between the page and the buttons
 
 // Columns: Advice, Print, Back, Next, Cancel, Finish.
 const Row kWelcomeRow{kHidden,
@@ -128,7 +131,7 @@ QString DescriptionOf(const char* caption)
 CQuizSheet::CQuizSheet(CTU_QuizDoc* doc, QWidget* parent)
     : QDialog(parent), m_pDoc(doc), m_pPageArea(new QWidget(this)), m_pBack(new QPushButton(this)),
       m_pNext(new QPushButton(this)), m_pCancel(new QPushButton(tr("Cancel"), this)),
-      m_pWizardFinish(new QPushButton(this))
+      m_pWizardFinish(new QPushButton(this)), m_pClickGuard(new CDoubleClickGuard(this))
 {
     setObjectName(QStringLiteral("quizSheet"));
     setWindowTitle(tr("Tutorama"));
@@ -136,11 +139,6 @@ CQuizSheet::CQuizSheet(CTU_QuizDoc* doc, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setFixedSize(kWidth, kHeight);
     m_pPageArea->setGeometry(0, 0, kWidth, kPageHeight);
-
-    auto* line = new QFrame(this);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(8, kPageHeight, kWidth - 16, 2);
 
     const int top = kPageHeight + kButtonGap;
     for (QPushButton* button : {m_pBack, m_pNext, m_pCancel, m_pWizardFinish})
@@ -150,6 +148,10 @@ CQuizSheet::CQuizSheet(CTU_QuizDoc* doc, QWidget* parent)
     m_pCancel->setObjectName(QStringLiteral("sheetCancel"));
     m_pWizardFinish->setObjectName(QStringLiteral("sheetWizardFinish"));
     m_pWizardFinish->hide();
+    for (QPushButton* button : {m_pBack, m_pNext, m_pCancel})
+        m_pClickGuard->Watch(button);
+    // A disabled button's Alt letter must not end up typed into the focused box.
+    qApp->installEventFilter(this);
 
     connect(m_pBack, &QPushButton::clicked, this, &CQuizSheet::OnBack);
     connect(m_pNext, &QPushButton::clicked, this, &CQuizSheet::OnNext);
@@ -226,6 +228,7 @@ void CQuizSheet::GoToPage(int index)
 {
     if (CQuizPage* page = ActivePage())
         page->m_bMoveArmed = false;
+    m_pClickGuard->NoteMove();
     m_nCurrentPage = static_cast<qint16>(index);
     UpdateButtons();
     ActivatePage();
@@ -283,6 +286,7 @@ QPushButton* CQuizSheet::EnsureOwnButton(int id)
                                                       : QStringLiteral("sheetPrint"));
         button->resize(m_pCancel->size());
         button->setFocusPolicy(Qt::StrongFocus);
+        m_pClickGuard->Watch(button);
         connect(button, &QPushButton::clicked, this, [this, id] { OnOwnButton(id); });
     }
     return button;
@@ -425,6 +429,42 @@ void CQuizSheet::reject()
     // Escape and the title-bar close box act like the Cancel button.
     if (m_pCancel->isVisible() && m_pCancel->isEnabled())
         OnCancel();
+}
+
+void CQuizSheet::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    // A painted line rather than a frame widget: a screen reader has nothing to say about it.
+    QPainter painter(this);
+    const int left = kRuleMargin;
+    const int right = kWidth - kRuleMargin - 1;
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(left, kPageHeight, right, kPageHeight);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(left, kPageHeight + 1, right, kPageHeight + 1);
+}
+
+bool CQuizSheet::IsStrayMnemonic(QObject* watched, QEvent* event) const
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::ShiftModifier;
+    const bool letterOrDigit = (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
+                               (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9);
+    if (modifiers != Qt::AltModifier || !letterOrDigit)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    return widget && widget->window() == this;
+}
+
+bool CQuizSheet::eventFilter(QObject* watched, QEvent* event)
+{
+    // An Alt letter that reaches a key press matched no enabled control (those are
+    // shortcuts, handled before): it belongs to a disabled button, so nothing happens.
+    if (IsStrayMnemonic(watched, event))
+        return true;
+    return QDialog::eventFilter(watched, event);
 }
 
 void CQuizSheet::closeEvent(QCloseEvent* event)

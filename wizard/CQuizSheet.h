@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class CDoubleClickGuard;
 class CQuizPage;
 class CTU_QuizDoc;
 class QPushButton;
@@ -78,6 +79,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
@@ -95,6 +98,7 @@ private:
     void OnOwnButton(int id);
     void HandleMessage(int message, std::intptr_t wParam, std::intptr_t nParam, QObject* sender);
     void SetWizardButtons(int flags);
+    bool IsStrayMnemonic(QObject* watched, QEvent* event) const;
 
     CTU_QuizDoc* m_pDoc;
     QWidget* m_pPageArea;
@@ -111,6 +115,7 @@ private:
     QPushButton* m_pAdvice = nullptr;
     QPushButton* m_pFinish = nullptr;
     QPushButton* m_pPrint = nullptr;
+    CDoubleClickGuard* m_pClickGuard;
 
     std::function<void(CQuizSheet*)> m_printHandler;
 };

@@ -4,10 +4,16 @@
 #include "CScriptedPrompt.h"
 #include "CSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
+#include "CWidgetPrompt.h"
+#include "CYesNoBox.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -18,6 +24,8 @@ public:
     std::optional<Values> OpenKey(const QString&) const override { return std::nullopt; }
 };
 } // namespace
+
+Q_DECLARE_METATYPE(CPrompt::Reply)
 
 // Start-up: what the program finds on the machine and builds.
 class TestApp : public QObject
@@ -70,6 +78,54 @@ private slots:
         CQuizApp speaking(options);
         speaking.BuildSheet();
         QVERIFY2(speaking.Context().m_bSpeechAvailable, "espeak-ng data should be installed");
+    }
+
+    // The real Yes/No box, answered by a user at the keyboard or the close box.
+    void yesNoBoxAnswersOnlyWithItsButtons_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<CPrompt::Reply>("defaultReply");
+        QTest::addColumn<CPrompt::Reply>("expected");
+        using R = CPrompt::Reply;
+        QTest::newRow("Escape is no answer") << "escape" << R::Yes << R::Cancel;
+        QTest::newRow("Escape when No is the default") << "escape" << R::No << R::Cancel;
+        QTest::newRow("close box is no answer") << "close" << R::Yes << R::Cancel;
+        QTest::newRow("Enter with Yes the default") << "enter" << R::Yes << R::Yes;
+        QTest::newRow("Enter with No the default") << "enter" << R::No << R::No;
+        QTest::newRow("Yes clicked") << "yes" << R::No << R::Yes;
+        QTest::newRow("No clicked") << "no" << R::Yes << R::No;
+    }
+
+    void yesNoBoxAnswersOnlyWithItsButtons()
+    {
+        QFETCH(QString, action);
+        QFETCH(CPrompt::Reply, defaultReply);
+        QFETCH(CPrompt::Reply, expected);
+        bool seen = false;
+        bool stillOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<CYesNoBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = true;
+            if (action == QLatin1String("escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (action == QLatin1String("close"))
+                box->close();
+            else if (action == QLatin1String("enter"))
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+            else
+                QTest::mouseClick(box->button(action == QLatin1String("yes") ? QMessageBox::Yes
+                                                                             : QMessageBox::No),
+                                  Qt::LeftButton);
+            // Whatever happened, the box must not stay open and block the test.
+            stillOpen = box->isVisible();
+            if (stillOpen)
+                box->done(QMessageBox::Abort);
+        });
+        CWidgetPrompt prompt;
+        QCOMPARE(prompt.AskYesNo(QStringLiteral("Throw it away?"), defaultReply), expected);
+        QVERIFY(seen);
+        QVERIFY(!stillOpen);
     }
 
     void f1OpensTheHelp()

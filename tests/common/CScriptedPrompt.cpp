@@ -2,12 +2,13 @@
 
 #include <QPrinter>
 
-bool CScriptedPrompt::AskYesNo(const QString& text)
+CPrompt::Reply CScriptedPrompt::AskYesNo(const QString& text, Reply defaultReply)
 {
     m_questions.append(text);
+    m_defaultReplies.append(defaultReply);
     if (m_yesNo.isEmpty()) {
         m_unanswered.append(QStringLiteral("yes/no: ") + text);
-        return false;
+        return Reply::No;
     }
     return m_yesNo.dequeue();
 }
@@ -56,6 +57,7 @@ bool CScriptedPrompt::ChoosePrinter(QPrinter* printer)
 void CScriptedPrompt::Clear()
 {
     m_questions.clear();
+    m_defaultReplies.clear();
     m_messages.clear();
     m_dialogs.clear();
     m_unanswered.clear();

@@ -214,7 +214,7 @@ private slots:
         qApp->installEventFilter(&mouse);
 
         Key(Qt::Key_M, Qt::AltModifier);
-        Key(Qt::Key_N, Qt::AltModifier);
+        Key(Qt::Key_W, Qt::AltModifier); // New Quiz (Alt+N is Next)
         const QString path = harness.PathOf(QStringLiteral("Sums.qiz"));
         harness.m_prompt.QueueFile(path);
         Key(Qt::Key_S, Qt::AltModifier);

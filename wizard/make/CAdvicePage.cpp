@@ -31,7 +31,8 @@ void CAdvicePage::OnSetActive()
     LoadPicture(m_pHeader, m_looks.m_nHeaderId);
     if (!m_pSide)
         LoadPicture(m_pSide, m_looks.m_nSideId);
-    PostEnableButton(ID_WIZNEXT, false);
+    // Next takes the focus, so that Enter goes on (and never opens the print dialog).
+    PostEnableButton(ID_WIZNEXT, true);
     ApplyFonts();
     update();
     // These pages move only by GoToPage, so they are never armed.

@@ -129,15 +129,16 @@ void CEditPage::Store()
     m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
 }
 
-bool CEditPage::Ask(int stringId)
+CPrompt::Reply CEditPage::Ask(int stringId)
 {
     return Ask(CStringTable::Get(stringId));
 }
 
-bool CEditPage::Ask(const QString& text)
+CPrompt::Reply CEditPage::Ask(const QString& text)
 {
+    // Every Yes of an editor keeps the question, so Enter may say Yes.
     CPrompt* prompt = m_pDoc->Prompt();
-    return prompt && prompt->AskYesNo(text);
+    return prompt ? prompt->AskYesNo(text, CPrompt::Reply::Yes) : CPrompt::Reply::No;
 }
 
 void CEditPage::LeaveToManager()
@@ -182,13 +183,17 @@ void CEditPage::StoreAndFinish()
 
 void CEditPage::LeaveWithQuestion()
 {
+    // A question closed without an answer leaves the page as it was.
     if (CancelAlwaysAsksToSave() || IsComplete()) {
-        if (Ask(IDS_ASK_SAVE_QUESTION))
+        const CPrompt::Reply reply = Ask(IDS_ASK_SAVE_QUESTION);
+        if (reply == CPrompt::Reply::Cancel)
+            return;
+        if (reply == CPrompt::Reply::Yes)
             Store();
         LeaveToManager();
         return;
     }
-    if (!Ask(IDS_ASK_FINISH_QUESTION))
+    if (Ask(IDS_ASK_FINISH_QUESTION) == CPrompt::Reply::No)
         LeaveToManager();
 }
 
@@ -198,7 +203,7 @@ void CEditPage::StoreAndAdvise()
         Store();
         m_pDoc->m_nSavedCurrent = m_pDoc->m_nCurrent;
     } else {
-        if (Ask(tr("Do you want to complete this question first?")))
+        if (Ask(tr("Do you want to complete this question first?")) != CPrompt::Reply::No)
             return;
         m_pDoc->m_nSavedCurrent = -1;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CPrompt.h"
 #include "CQuizPage.h"
 #include "QuizType.h"
 
@@ -84,8 +85,8 @@ private:
     void StoreAndAdvise();
     void LeaveWithQuestion();
     void LeaveToManager();
-    bool Ask(int stringId);
-    bool Ask(const QString& text);
+    CPrompt::Reply Ask(int stringId);
+    CPrompt::Reply Ask(const QString& text);
 
     int m_nQuizType;
     Looks m_looks;

@@ -226,7 +226,9 @@ void CQuestionManagerPage::DeleteQuestion()
 {
     const int row = SelectedRow();
     CPrompt* prompt = m_pDoc->Prompt();
-    if (row >= 0 && prompt && prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION))) {
+    if (row >= 0 && prompt &&
+        prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_DELETE_QUESTION), CPrompt::Reply::No) ==
+            CPrompt::Reply::Yes) {
         m_pDoc->RemoveQuestion(row);
         // The line goes with its question, before the save can run a message's loop.
         m_pModel->Refill();
@@ -240,8 +242,13 @@ void CQuestionManagerPage::Finish()
 {
     m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
     CPrompt* prompt = m_pDoc->Prompt();
-    const bool takeNow = prompt && prompt->AskYesNo(CStringTable::Get(IDS_ASK_TAKE_QUIZ_NOW));
-    if (!takeNow || !IsQuizKind(m_pDoc->m_nQuizType)) {
+    const CPrompt::Reply reply =
+        prompt ? prompt->AskYesNo(CStringTable::Get(IDS_ASK_TAKE_QUIZ_NOW), CPrompt::Reply::Yes)
+               : CPrompt::Reply::No;
+    // Closed without an answer: the quiz (already saved) stays open here.
+    if (reply == CPrompt::Reply::Cancel)
+        return;
+    if (reply == CPrompt::Reply::No || !IsQuizKind(m_pDoc->m_nQuizType)) {
         GoToPage(PAGE_WELCOME);
         return;
     }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 const QPoint kHeaderAt(0, 0);
@@ -62,7 +63,7 @@ CQuizFormatPage::CQuizFormatPage(CWizardContext& context, QWidget* parent)
     m_pDescription = AddLabel(tr("Choose Quiz Format"), kDescriptionRect, false);
     m_pDescription->setObjectName(QStringLiteral("formatDescription"));
 
-    auto* group = new QButtonGroup(this);
+    m_pGroup = new QButtonGroup(this);
     for (size_t row = 0; row < kKinds.size(); ++row) {
         const Kind& kind = kKinds[row];
         auto* radio = new QRadioButton(tr(kind.m_caption), this);
@@ -71,9 +72,13 @@ CQuizFormatPage::CQuizFormatPage(CWizardContext& context, QWidget* parent)
                            kRadioHeight);
         radio->setFont(m_context.m_fontNormal);
         radio->resize(radio->sizeHint().width(), kRadioHeight); // clicks land on its text
-        group->addButton(radio, kind.m_nCode);
+        m_pGroup->addButton(radio, kind.m_nCode);
         m_radios[static_cast<size_t>(kind.m_nCode - 1)] = radio;
-        connect(radio, &QRadioButton::clicked, this, [this, code = kind.m_nCode] { Select(code); });
+        // However the radio got its check (mouse, keys, a screen reader), the page follows it.
+        connect(radio, &QRadioButton::toggled, this, [this, code = kind.m_nCode](bool checked) {
+            if (checked)
+                Select(code);
+        });
     }
     // Offered only when a speech engine can say the words.
     RadioOf(QUIZ_SPELLING)->hide();
@@ -102,7 +107,10 @@ void CQuizFormatPage::OnSetActive()
         RadioOf(QUIZ_SPELLING)->setEnabled(true);
     }
     const int kind = IsQuizKind(m_pDoc->m_nQuizType) ? m_pDoc->m_nQuizType : QUIZ_TRUE_FALSE;
-    RadioOf(kind)->setChecked(true);
+    {
+        const QSignalBlocker blocker(RadioOf(kind)); // selected just below, once
+        RadioOf(kind)->setChecked(true);
+    }
     Select(kind);
     Arm();
 }
@@ -121,10 +129,14 @@ void CQuizFormatPage::Select(int kind)
 
 bool CQuizFormatPage::StoreKind()
 {
+    // The radios are read when the page acts: they hold the choice, however it was made.
+    if (IsQuizKind(m_pGroup->checkedId()))
+        m_nSelected = m_pGroup->checkedId();
     // A quiz never holds questions of another kind: a change drops them, once confirmed.
     if (m_nSelected != m_pDoc->m_nQuizType && m_pDoc->m_nQuestionCount >= 1) {
         CPrompt* prompt = m_pDoc->Prompt();
-        if (!prompt || !prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_CHANGE_QUIZ_TYPE)))
+        if (!prompt || prompt->AskYesNo(CStringTable::Get(IDS_CONFIRM_CHANGE_QUIZ_TYPE),
+                                        CPrompt::Reply::No) != CPrompt::Reply::Yes)
             return false;
         m_pDoc->RemoveAllQuestions();
     }

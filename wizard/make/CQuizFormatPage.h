@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QButtonGroup;
 class QRadioButton;
 
 // Page 3: the kind of the quiz. A kind change drops the questions, so it is
@@ -35,6 +36,7 @@ private:
     bool StoreKind();
     QRadioButton* RadioOf(int kind) const;
 
+    QButtonGroup* m_pGroup;
     std::array<QRadioButton*, 4> m_radios{}; // by kind - 1
     QLabel* m_pDescription;
     int m_nSelected = QUIZ_TRUE_FALSE;

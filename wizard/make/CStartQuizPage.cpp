@@ -28,7 +28,7 @@ CStartQuizPage::CStartQuizPage(CWizardContext& context, QWidget* parent)
                 "have already made one or more quizzes and wish to make changes to one of them, "
                 "click the Existing Quiz button."),
              kIntroRect, false);
-    m_pNewButton = AddPictureButton(IDB_NEW_QUIZ_BUTTON, tr("&New Quiz"),
+    m_pNewButton = AddPictureButton(IDB_NEW_QUIZ_BUTTON, tr("Ne&w Quiz"),
                                     tr("A fresh sheet of paper with a star: start a new quiz."),
                                     kNewButtonRect);
     m_pExistingButton = AddPictureButton(

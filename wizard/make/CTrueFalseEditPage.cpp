@@ -4,11 +4,13 @@
 #include "CQuestion.h"
 #include "CQuizSheet.h"
 #include "CRuledEdit.h"
+#include "ExclusiveChoice.h"
 #include "ResourceIds.h"
 
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 const QRect kInstructionRect(250, 74, 446, 44);
@@ -36,11 +38,8 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     m_pStatement->setAccessibleName(tr("Statement"));
     m_pStatement->setTabChangesFocus(true);
 
-    // The radios are set by the page, so neither may be chosen. They stay out of a button
-    // group: a group is one Tab stop, and without exclusivity the arrow keys do not move in it,
-    // so False could not be reached from the keyboard.
-    for (QRadioButton* radio : {m_pTrue, m_pFalse})
-        radio->setAutoExclusive(false);
+    // The two radios are one exclusive choice (one Tab stop, the arrow keys move in it),
+    // and a new statement starts with neither chosen.
     m_pTrue->setObjectName(QStringLiteral("trueRadio"));
     m_pFalse->setObjectName(QStringLiteral("falseRadio"));
     m_pTrue->setGeometry(kTrueRect);
@@ -53,8 +52,15 @@ CTrueFalseEditPage::CTrueFalseEditPage(CWizardContext& context, QWidget* parent)
     m_pPaste->setGeometry(kPasteRect);
     m_pPaste->setAccessibleDescription(tr("Puts the text you copied into the statement box."));
 
-    connect(m_pTrue, &QRadioButton::clicked, this, [this] { OnChoiceClicked(kTrue); });
-    connect(m_pFalse, &QRadioButton::clicked, this, [this] { OnChoiceClicked(kFalse); });
+    // However a radio got its check (mouse, keys, a screen reader), the page follows it.
+    connect(m_pTrue, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            OnChoiceMade();
+    });
+    connect(m_pFalse, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            OnChoiceMade();
+    });
     connect(m_pStatement, &CRuledEdit::textChanged, this, [this] { ApplyButtonRule(); });
     connect(m_pPaste, &QPushButton::clicked, this, &CTrueFalseEditPage::OnPaste);
 }
@@ -71,11 +77,20 @@ QString CTrueFalseEditPage::Statement() const
     return m_pStatement->toPlainText();
 }
 
+int CTrueFalseEditPage::Choice() const
+{
+    if (m_pTrue->isChecked())
+        return kTrue;
+    return m_pFalse->isChecked() ? kFalse : kNoChoice;
+}
+
 void CTrueFalseEditPage::ShowChoice(int choice)
 {
-    m_nChoice = choice;
-    m_pTrue->setChecked(choice == kTrue);
-    m_pFalse->setChecked(choice == kFalse);
+    // Showing a stored choice is no choice made; the activation sets the buttons itself.
+    const QSignalBlocker trueBlocker(m_pTrue);
+    const QSignalBlocker falseBlocker(m_pFalse);
+    SetExclusiveChecked(m_pTrue, choice == kTrue);
+    SetExclusiveChecked(m_pFalse, choice == kFalse);
 }
 
 void CTrueFalseEditPage::ShowQuestion(const CQuestion& question)
@@ -93,13 +108,13 @@ void CTrueFalseEditPage::ShowEmptyQuestion()
 void CTrueFalseEditPage::FillQuestion(CQuestion& question) const
 {
     question.m_strQuestion = Statement();
-    question.m_nAnswer = m_nChoice;
+    question.m_nAnswer = Choice();
     question.m_nResponse = -1;
 }
 
 bool CTrueFalseEditPage::IsComplete() const
 {
-    return !Statement().isEmpty() && m_nChoice != kNoChoice;
+    return !Statement().isEmpty() && Choice() != kNoChoice;
 }
 
 void CTrueFalseEditPage::FocusEditor()
@@ -107,9 +122,8 @@ void CTrueFalseEditPage::FocusEditor()
     m_pStatement->setFocus();
 }
 
-void CTrueFalseEditPage::OnChoiceClicked(int choice)
+void CTrueFalseEditPage::OnChoiceMade()
 {
-    ShowChoice(choice);
     if (Statement().isEmpty()) {
         EnableStoreButtons(false, false);
         return;

@@ -30,8 +30,9 @@ protected:
     void PaintPage(QPainter& painter) override;
 
 private:
+    int Choice() const;
     void ShowChoice(int choice);
-    void OnChoiceClicked(int choice);
+    void OnChoiceMade();
     void OnPaste();
     QString Statement() const;
 
@@ -39,6 +40,5 @@ private:
     QRadioButton* m_pTrue;
     QRadioButton* m_pFalse;
     QPushButton* m_pPaste;
-    int m_nChoice = kNoChoice;
     std::unique_ptr<CDib> m_pLabel;
 };

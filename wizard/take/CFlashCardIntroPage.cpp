@@ -47,8 +47,9 @@ CFlashCardIntroPage::CFlashCardIntroPage(CWizardContext& context, QWidget* paren
     auto* group = new QButtonGroup(this);
     group->addButton(m_pShowFronts);
     group->addButton(m_pShowBacks);
-    connect(m_pShowFronts, &QRadioButton::clicked, this, [this] { m_pDoc->m_bShowFronts = true; });
-    connect(m_pShowBacks, &QRadioButton::clicked, this, [this] { m_pDoc->m_bShowFronts = false; });
+    // The two radios are exclusive, so following one follows the choice, however it was made.
+    connect(m_pShowFronts, &QRadioButton::toggled, this,
+            [this](bool checked) { m_pDoc->m_bShowFronts = checked; });
 }
 
 QString CFlashCardIntroPage::CountText(int count) const

@@ -41,8 +41,6 @@ CFlashCardTakePage::CFlashCardTakePage(CWizardContext& context, QWidget* parent)
       m_pBack(AddCardBox(QStringLiteral("backBox"), kBackBoxRect))
 {
     setObjectName(QStringLiteral("flashCardTakePage"));
-    m_pFront->setAccessibleName(tr("Front"));
-    m_pBack->setAccessibleName(tr("Back"));
     AddProgressLabel(kProgressRect);
 }
 
@@ -97,12 +95,26 @@ void CFlashCardTakePage::ShowQuestion(CQuestion& question)
     // The card side shown is there to read; only the other side takes typing.
     ShownBox()->setReadOnly(true);
     AnswerBox()->setReadOnly(false);
+    NameBoxes();
     ShownBox()->setPlainText(m_pDoc->m_bShowFronts ? question.m_strQuestion : question.m_strAnswer);
     AnswerBox()->setPlainText(question.m_strResponse);
     AnswerBox()->moveCursor(QTextCursor::End);
     AnswerBox()->setFocus();
     FollowAnswer(question.m_strResponse);
     update();
+}
+
+void CFlashCardTakePage::NameBoxes()
+{
+    // Named for what they hold, so that a screen reader never says "Back" for a text
+    // box beside the sheet's Back button.
+    if (m_pDoc->m_bShowFronts) {
+        m_pFront->setAccessibleName(tr("Front of the card"));
+        m_pBack->setAccessibleName(tr("Your answer: the back of the card"));
+    } else {
+        m_pFront->setAccessibleName(tr("Your answer: the front of the card"));
+        m_pBack->setAccessibleName(tr("Back of the card"));
+    }
 }
 
 void CFlashCardTakePage::StoreAnswer(CQuestion& question)

@@ -28,6 +28,7 @@ private:
     CRuledEdit* AddCardBox(const QString& name, const QRect& geometry);
     CRuledEdit* AnswerBox() const;
     CRuledEdit* ShownBox() const;
+    void NameBoxes();
 
     CRuledEdit* m_pFront;
     CRuledEdit* m_pBack;

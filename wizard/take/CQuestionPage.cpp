@@ -93,9 +93,13 @@ int CQuestionPage::OnWizardBack()
 bool CQuestionPage::OnQueryCancel()
 {
     CPrompt* prompt = m_pDoc->Prompt();
-    const bool tryLater =
-        !prompt || prompt->AskYesNo(tr("Do you want to try this question later?"));
-    Continue(m_pDoc->SkipQuestion(tryLater));
+    const CPrompt::Reply reply =
+        prompt
+            ? prompt->AskYesNo(tr("Do you want to try this question later?"), CPrompt::Reply::Yes)
+            : CPrompt::Reply::Yes;
+    // Closed without an answer: back to the question, as it was.
+    if (reply != CPrompt::Reply::Cancel)
+        Continue(m_pDoc->SkipQuestion(reply == CPrompt::Reply::Yes));
     return false;
 }
 
@@ -104,9 +108,13 @@ void CQuestionPage::OnCommand(int id)
     if (id != ID_SHEET_FINISH)
         return;
     CPrompt* prompt = m_pDoc->Prompt();
-    if (prompt && prompt->AskYesNo(tr("Are you sure you want to quit the quiz?")))
+    // Quitting ends the run, so Enter means stay.
+    const CPrompt::Reply reply =
+        prompt ? prompt->AskYesNo(tr("Are you sure you want to quit the quiz?"), CPrompt::Reply::No)
+               : CPrompt::Reply::Cancel;
+    if (reply == CPrompt::Reply::Yes)
         GoToPage(PAGE_WELCOME);
-    else
+    else if (reply == CPrompt::Reply::No)
         ShowAgain();
 }
 

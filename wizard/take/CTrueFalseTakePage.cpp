@@ -62,6 +62,9 @@ CTrueFalseTakePage::CTrueFalseTakePage(CWizardContext& context, QWidget* parent)
                                tr("A green tick: the statement is true."), kTrueRect);
     m_pFalse = AddPictureButton(IDB_FALSE_BUTTON, tr("&False"),
                                 tr("A red cross: the statement is false."), kFalseRect);
+    // The two answers: a screen reader hears which one is chosen, and the page shows it.
+    m_pTrue->SetExclusiveChoice(true);
+    m_pFalse->SetExclusiveChoice(true);
 }
 
 CTrueFalseTakePage::~CTrueFalseTakePage() = default;
@@ -84,6 +87,8 @@ void CTrueFalseTakePage::ShowQuestion(CQuestion& question)
     m_pStatement->setPlainText(question.m_strQuestion);
     ResetPictureButtons();
     ShowChoice(question.m_nResponse);
+    // The focus starts on the answer, never on a button that puts the question off or quits.
+    m_pTrue->setFocus();
     if (question.m_nResponse == kNoChoice) {
         // Nothing to judge yet, and nothing to quit from halfway.
         PostDisableButton(ID_WIZNEXT);
