@@ -1,11 +1,13 @@
 #include "CDib.h"
 
+#include "CPictureRenderer.h"
 #include "CResourceException.h"
 
 #include <QFile>
 #include <QPainter>
 #include <QtEndian>
 
+#include <cmath>
 #include <unordered_map>
 
 namespace {
@@ -169,10 +171,14 @@ void CDib::BuildImage()
 
 void CDib::Draw(QPainter& painter, int x, int y) const
 {
-    painter.drawImage(QPoint(x, y), m_image);
+    StretchDraw(painter, QRect(QPoint(x, y), Size()));
 }
 
 void CDib::StretchDraw(QPainter& painter, const QRect& target) const
 {
-    painter.drawImage(target, m_image);
+    const qreal scale = CPictureRenderer::DeviceScale(painter);
+    const QSize pixels(int(std::lround(target.width() * scale)),
+                       int(std::lround(target.height() * scale)));
+    const QImage rendering = CPictureRenderer::Render(*this, pixels);
+    painter.drawImage(target, rendering.isNull() ? m_image : rendering);
 }

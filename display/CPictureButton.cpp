@@ -2,6 +2,7 @@
 
 #include "CDib.h"
 #include "CMessageEvent.h"
+#include "CPictureRenderer.h"
 #include "ExclusiveChoice.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -26,15 +29,26 @@ constexpr int kMaxFocusInset = 3;
 constexpr int kFocusInsetDivisor = 5;
 constexpr QSize kBlankFaceSize(32, 32);
 
-// A 1-pixel line that leaves out its end point, as the frame's coordinates
-// expect; only horizontal and vertical lines are drawn.
-void DrawLineExclusive(QPainter& painter, QPoint from, QPoint to)
+// A line one button pixel wide that leaves out its end point, as the frame's
+// coordinates expect; only horizontal and vertical lines are drawn. Filled as a
+// rectangle, it covers whole device pixels at any scale.
+void DrawLineExclusive(QPainter& painter, const QColor& colour, QPoint from, QPoint to)
 {
     if (from == to)
         return;
     const QPoint step((to.x() > from.x()) - (to.x() < from.x()),
                       (to.y() > from.y()) - (to.y() < from.y()));
-    painter.drawLine(from, to - step);
+    const QPoint last = to - step;
+    painter.fillRect(QRect(QPoint(std::min(from.x(), last.x()), std::min(from.y(), last.y())),
+                           QPoint(std::max(from.x(), last.x()), std::max(from.y(), last.y()))),
+                     colour);
+}
+
+// The device pixels that one button pixel covers along one axis.
+std::pair<int, int> DeviceSpan(int at, qreal scale)
+{
+    const int first = int(std::floor(at * scale));
+    return {first, std::max(first + 1, int(std::floor((at + 1) * scale)))};
 }
 
 } // namespace
@@ -139,8 +153,16 @@ QSize CPictureButton::sizeHint() const
 
 QImage CPictureButton::RenderFace()
 {
+    return RenderFace(devicePixelRatioF());
+}
+
+QImage CPictureButton::RenderFace(qreal scale)
+{
     const QSize size = this->size();
-    QImage face(size, QImage::Format_RGB32);
+    QImage face(
+        QSize(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale))),
+        QImage::Format_RGB32);
+    face.setDevicePixelRatio(scale);
     face.fill(kFaceGrey);
     const Look look = ChooseLook(isDown(), m_nMode, m_bPressed);
     // Drawing decides the flag, so a latching button stays pressed until its
@@ -149,49 +171,55 @@ QImage CPictureButton::RenderFace()
     {
         QPainter painter(&face);
         if (look == Look::Raised)
-            DrawRaised(painter, size);
+            DrawRaised(painter, size, scale);
         else
-            DrawPressed(painter, size);
+            DrawPressed(painter, size, scale);
         if (isChecked())
             DrawChosenMark(painter, size);
     }
     if (hasFocus()) {
         const int d = FocusInset(size);
-        DrawFocusRect(face, d, d, size.width() - d, size.height() - d);
+        DrawFocusRect(face, scale, d, d, size.width() - d, size.height() - d);
     }
     return face;
 }
 
 void CPictureButton::DrawPictureAt(QPainter& painter, const Placement& placement,
-                                   const QPoint& shift) const
+                                   const QPoint& shift, qreal scale) const
 {
-    if (m_pPicture)
-        painter.drawImage(placement.target + shift, m_pPicture->Image(), placement.source);
+    if (!m_pPicture)
+        return;
+    // The source is cut from a rendering at the face's own scale, so nothing is stretched.
+    const QImage picture = CPictureRenderer::Rendering(*m_pPicture, scale);
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF source(placement.source.x() * ratio, placement.source.y() * ratio,
+                        placement.source.width() * ratio, placement.source.height() * ratio);
+    painter.drawImage(QRectF(placement.target + shift, placement.source.size()), picture, source);
 }
 
-void CPictureButton::DrawRaised(QPainter& painter, const QSize& size) const
+void CPictureButton::DrawRaised(QPainter& painter, const QSize& size, qreal scale) const
 {
     const int w = size.width();
     const int h = size.height();
-    DrawPictureAt(painter, CentrePicture(size, m_pictureSize), QPoint(0, 0));
-    painter.setPen(Qt::white);
-    DrawLineExclusive(painter, {0, 0}, {w - 1, 0});
-    DrawLineExclusive(painter, {0, 1}, {0, h - 1});
-    painter.setPen(Qt::black);
-    DrawLineExclusive(painter, {w - 1, 0}, {w - 1, h});
-    DrawLineExclusive(painter, {0, h - 1}, {w - 1, h - 1});
-    painter.setPen(kShadowGrey);
-    DrawLineExclusive(painter, {w - 2, 1}, {w - 2, h - 1});
-    DrawLineExclusive(painter, {1, h - 2}, {w - 2, h - 2});
+    DrawPictureAt(painter, CentrePicture(size, m_pictureSize), QPoint(0, 0), scale);
+    DrawLineExclusive(painter, Qt::white, {0, 0}, {w - 1, 0});
+    DrawLineExclusive(painter, Qt::white, {0, 1}, {0, h - 1});
+    DrawLineExclusive(painter, Qt::black, {w - 1, 0}, {w - 1, h});
+    DrawLineExclusive(painter, Qt::black, {0, h - 1}, {w - 1, h - 1});
+    DrawLineExclusive(painter, kShadowGrey, {w - 2, 1}, {w - 2, h - 1});
+    DrawLineExclusive(painter, kShadowGrey, {1, h - 2}, {w - 2, h - 2});
 }
 
-void CPictureButton::DrawPressed(QPainter& painter, const QSize& size) const
+void CPictureButton::DrawPressed(QPainter& painter, const QSize& size, qreal scale) const
 {
-    DrawPictureAt(painter, CentrePicture(size, m_pictureSize),
-                  QPoint(kPressedShift, kPressedShift));
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
+    DrawPictureAt(painter, CentrePicture(size, m_pictureSize), QPoint(kPressedShift, kPressedShift),
+                  scale);
+    const int w = size.width();
+    const int h = size.height();
+    DrawLineExclusive(painter, Qt::black, {0, 0}, {w, 0});
+    DrawLineExclusive(painter, Qt::black, {0, h - 1}, {w, h - 1});
+    DrawLineExclusive(painter, Qt::black, {0, 0}, {0, h});
+    DrawLineExclusive(painter, Qt::black, {w - 1, 0}, {w - 1, h});
 }
 
 void CPictureButton::DrawChosenMark(QPainter& painter, const QSize& size)
@@ -230,18 +258,24 @@ void CPictureButton::DrawChosenMark(QPainter& painter, const QSize& size)
     painter.restore();
 }
 
-void CPictureButton::DrawFocusRect(QImage& face, int left, int top, int rightEdge, int bottomEdge)
+void CPictureButton::DrawFocusRect(QImage& face, qreal scale, int left, int top, int rightEdge,
+                                   int bottomEdge)
 {
-    // A dotted outline that inverts every other pixel, so it shows on any
+    // A dotted outline that inverts every other button pixel, so it shows on any
     // picture. The right and bottom edges lie just outside it.
     const int right = rightEdge - 1;
     const int bottom = bottomEdge - 1;
     if (right < left || bottom < top)
         return;
-    auto invert = [&face](int x, int y) {
-        if (!face.rect().contains(x, y))
-            return;
-        face.setPixel(x, y, face.pixel(x, y) ^ 0x00ffffff);
+    auto invert = [&face, scale](int x, int y) {
+        const auto [x0, x1] = DeviceSpan(x, scale);
+        const auto [y0, y1] = DeviceSpan(y, scale);
+        for (int dy = y0; dy < y1; ++dy) {
+            for (int dx = x0; dx < x1; ++dx) {
+                if (face.rect().contains(dx, dy))
+                    face.setPixel(dx, dy, face.pixel(dx, dy) ^ 0x00ffffff);
+            }
+        }
     };
     int n = 0;
     for (int x = left; x <= right; ++x, ++n) {
@@ -266,7 +300,7 @@ void CPictureButton::paintEvent(QPaintEvent*)
 {
     const QImage face = RenderFace();
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    painter.drawImage(QPointF(0, 0), face);
 }
 
 void CPictureButton::mousePressEvent(QMouseEvent* event)

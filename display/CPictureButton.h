@@ -57,8 +57,11 @@ public:
     // What a screen reader says: what the picture shows.
     void SetAccessibleTexts(const QString& name, const QString& description);
 
-    // The face as it is drawn now, at the button's size.
+    // The face as it is drawn now, at the button's size on its screen.
     QImage RenderFace();
+    // The same on a device with this many pixels to one of the button's: the picture as sharp
+    // as the device allows, the frame lines one button pixel wide.
+    QImage RenderFace(qreal scale);
 
     // Centres the picture in the button; when the button is smaller the centre
     // of the picture shows. Halves are rounded down.
@@ -87,10 +90,12 @@ protected:
 
 private:
     void NotifyClick();
-    void DrawRaised(QPainter& painter, const QSize& size) const;
-    void DrawPressed(QPainter& painter, const QSize& size) const;
-    void DrawPictureAt(QPainter& painter, const Placement& placement, const QPoint& shift) const;
-    static void DrawFocusRect(QImage& face, int left, int top, int rightEdge, int bottomEdge);
+    void DrawRaised(QPainter& painter, const QSize& size, qreal scale) const;
+    void DrawPressed(QPainter& painter, const QSize& size, qreal scale) const;
+    void DrawPictureAt(QPainter& painter, const Placement& placement, const QPoint& shift,
+                       qreal scale) const;
+    static void DrawFocusRect(QImage& face, qreal scale, int left, int top, int rightEdge,
+                              int bottomEdge);
     static void DrawChosenMark(QPainter& painter, const QSize& size);
     void OnToggled(bool checked);
 

@@ -1735,6 +1735,133 @@ richtig ist, klicke auf &lt;B&gt;Weiter&lt;N&gt;.
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>Welcome to the Tutorama!</source>
+        <translation>Willkommen beim Tutorama!</translation>
+    </message>
+    <message>
+        <source>Make or Modify a Quiz</source>
+        <translation>Quiz erstellen oder ändern</translation>
+    </message>
+    <message>
+        <source>Name Your Quiz</source>
+        <translation>Gib deinem Quiz einen Namen</translation>
+    </message>
+    <message>
+        <source>Choose a Quiz Format</source>
+        <translation>Wähle eine Quizart</translation>
+    </message>
+    <message>
+        <source>True/False Quiz Manager</source>
+        <translation>Richtig/Falsch-Quiz verwalten</translation>
+    </message>
+    <message>
+        <source>True/False Quiz</source>
+        <translation>Richtig/Falsch-Quiz</translation>
+    </message>
+    <message>
+        <source>Taking a True/False Quiz</source>
+        <translation>Ein Richtig/Falsch-Quiz lösen</translation>
+    </message>
+    <message>
+        <source>True/False Quiz Advice</source>
+        <translation>Tipps zum Richtig/Falsch-Quiz</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz Manager</source>
+        <translation>Lernkarten-Quiz verwalten</translation>
+    </message>
+    <message>
+        <source>Making Flash Cards</source>
+        <translation>Lernkarten erstellen</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz</source>
+        <translation>Lernkarten-Quiz</translation>
+    </message>
+    <message>
+        <source>Taking a Flash Card Quiz</source>
+        <translation>Ein Lernkarten-Quiz lösen</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz Advice</source>
+        <translation>Tipps zum Lernkarten-Quiz</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz Manager</source>
+        <translation>Rechtschreib-Quiz verwalten</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz</source>
+        <translation>Rechtschreib-Quiz</translation>
+    </message>
+    <message>
+        <source>Taking a Spelling Quiz</source>
+        <translation>Ein Rechtschreib-Quiz lösen</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz Advice</source>
+        <translation>Tipps zum Rechtschreib-Quiz</translation>
+    </message>
+    <message>
+        <source>Math Quiz Manager</source>
+        <translation>Mathematik-Quiz verwalten</translation>
+    </message>
+    <message>
+        <source>Making Math Problems</source>
+        <translation>Rechenaufgaben erstellen</translation>
+    </message>
+    <message>
+        <source>Math Quiz</source>
+        <translation>Mathematik-Quiz</translation>
+    </message>
+    <message>
+        <source>Taking a Math Quiz</source>
+        <translation>Ein Mathematik-Quiz lösen</translation>
+    </message>
+    <message>
+        <source>Math Quiz Advice</source>
+        <translation>Tipps zum Mathematik-Quiz</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Dein Ergebnis</translation>
+    </message>
+    <message>
+        <source>Front of the card</source>
+        <translation>Vorderseite der Karte</translation>
+    </message>
+    <message>
+        <source>Back of the card</source>
+        <translation>Rückseite der Karte</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Aussage</translation>
+    </message>
+    <message>
+        <source>Spelling Word</source>
+        <translation>Rechtschreibwort</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+</context>
+<context>
     <name>PrintLayout</name>
     <message>
         <source>True</source>

@@ -60,6 +60,8 @@ private slots:
     void momentaryButtonNeverLatches();
     void heldSpaceLooksPressed();
     void focusRectangleIsInset();
+    void framesStayOneButtonPixelWide_data();
+    void framesStayOneButtonPixelWide();
     void mousePressPostsMessage();
     void spacePostsMessage();
     void accessibleTexts();
@@ -259,6 +261,61 @@ void TestPictureButton::focusRectangleIsInset()
     QVERIFY(changedOnRight > 20);
     for (int y = 0; y < 70; ++y)
         QCOMPARE(focused.pixel(80 - d, y), unfocused.pixel(80 - d, y));
+}
+
+void TestPictureButton::framesStayOneButtonPixelWide_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addRow("2x") << 2;
+    QTest::addRow("3x") << 3;
+}
+
+void TestPictureButton::framesStayOneButtonPixelWide()
+{
+    // On a dense screen the face has more pixels, but each frame line stays one button pixel
+    // wide in its own colour, and the focus dots are one button pixel each.
+    QFETCH(int, scale);
+    const int w = 80 * scale;
+    const int h = 70 * scale;
+    const int middleX = 40 * scale;
+    const int middleY = 35 * scale;
+    const QImage raised = m_pButton->RenderFace(scale);
+    QCOMPARE(raised.size(), QSize(w, h));
+    for (int i = 0; i < scale; ++i) {
+        QCOMPARE(raised.pixel(middleX, i), kWhite);
+        QCOMPARE(raised.pixel(i, middleY), kWhite);
+        QCOMPARE(raised.pixel(w - 1 - i, middleY), kBlack);
+        QCOMPARE(raised.pixel(middleX, h - 1 - i), kBlack);
+        QCOMPARE(raised.pixel(w - 1 - scale - i, middleY), kShadow);
+        QCOMPARE(raised.pixel(middleX, h - 1 - scale - i), kShadow);
+    }
+    QCOMPARE(raised.pixel(middleX, scale), kGrey);
+    QCOMPARE(raised.pixel(w - 1 - 2 * scale, middleY), kGrey);
+
+    m_pPage->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_pPage));
+    m_pButton->SetMode(CPictureButton::kLatching);
+    m_pButton->SetPressed(true);
+    m_pButton->clearFocus();
+    const QImage pressed = m_pButton->RenderFace(scale);
+    for (int i = 0; i < scale; ++i) {
+        QCOMPARE(pressed.pixel(middleX, i), kBlack);
+        QCOMPARE(pressed.pixel(w - 1 - i, middleY), kBlack);
+    }
+    QCOMPARE(pressed.pixel(middleX, scale), kGrey);
+    QCOMPARE(pressed.pixel(w - 1 - scale, middleY), kGrey);
+
+    m_pButton->setFocus(Qt::TabFocusReason);
+    const QImage focused = m_pButton->RenderFace(scale);
+    const int d = CPictureButton::FocusInset(m_pButton->size());
+    for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) {
+            const int x = d * scale + dx;
+            const int y = d * scale + dy;
+            QCOMPARE(focused.pixel(x, y), pressed.pixel(x, y) ^ 0x00ffffff);
+            QCOMPARE(focused.pixel(x + scale, y), pressed.pixel(x + scale, y));
+        }
+    }
 }
 
 void TestPictureButton::mousePressPostsMessage()

@@ -114,3 +114,21 @@ QImage CPdfText::Render(const QString& pdfPath, int dpi)
          QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"), pdfPath, stem});
     return QImage(stem + QStringLiteral(".pgm"));
 }
+
+QList<CPdfText::Image> CPdfText::Images(const QString& pdfPath)
+{
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    QList<Image> images;
+    const QStringList lines =
+        Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdfPath}).split(u'\n');
+    for (const QString& line : lines) {
+        const QStringList fields = line.simplified().split(u' ');
+        bool isRow = false;
+        const int page = fields.value(0).toInt(&isRow);
+        if (!isRow || fields.size() < 14 || fields.value(2) != QLatin1String("image"))
+            continue;
+        images.append({page, QSize(fields[3].toInt(), fields[4].toInt()), fields[12].toInt(),
+                       fields[13].toInt()});
+    }
+    return images;
+}

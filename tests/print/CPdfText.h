@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +42,16 @@ public:
     static std::vector<Picture> Pictures(const QString& pdfPath);
     // The first page as the paper would look, in grey, at this many pixels per inch.
     static QImage Render(const QString& pdfPath, int dpi);
+    // A picture placed on a page, as poppler's pdfimages lists it: its own pixels and how many
+    // of them fall on an inch of paper.
+    struct Image
+    {
+        int page = 0;
+        QSize pixels;
+        int ppiX = 0;
+        int ppiY = 0;
+    };
+    static QList<Image> Images(const QString& pdfPath);
 
 private:
     static QString Run(const QString& program, const QStringList& arguments);

@@ -69,6 +69,8 @@ private slots:
     void picturesKeepTheirProportions();
     void scoreSheet_data();
     void scoreSheet();
+    void picturesPrintAtThePrintersResolution_data();
+    void picturesPrintAtThePrintersResolution();
     void oneClickOnePrinterDialog();
     void cancelledPrinterStopsTheRest();
     void nothingTickedClosesWithoutPrinting();
@@ -511,6 +513,39 @@ void TestPrintJobs::scoreSheet()
                   percent}));
     // The score picture is the last one printed, so its palette is the current one.
     QVERIFY(m_palette.Current() == CDib(picture).Palette());
+}
+
+void TestPrintJobs::picturesPrintAtThePrintersResolution_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("pictures");
+    QTest::addRow("quiz") << QStringLiteral("printQuiz") << 1;   // the banner
+    QTest::addRow("score") << QStringLiteral("printScore") << 2; // banner and score picture
+}
+
+void TestPrintJobs::picturesPrintAtThePrintersResolution()
+{
+    // Printed at 300 dots per inch, every picture carries as many pixels as the paper has dots
+    // under it, so its lines and letters are as sharp as the printed text.
+    QFETCH(QString, box);
+    QFETCH(int, pictures);
+    MakeQuiz(QUIZ_TRUE_FALSE, {"One", "Two", "Three", "Four"});
+    CompleteRun(3);
+    OpenDialog();
+    Tick(qPrintable(box));
+    m_prompt.QueuePrinter(Pdf("printed.pdf"));
+    ClickPrint();
+    const QList<CPdfText::Image> images = CPdfText::Images(Pdf("printed.pdf"));
+    QCOMPARE(images.size(), pictures);
+    for (const CPdfText::Image& image : images) {
+        const QString what = QStringLiteral("%1x%2 pixels at %3x%4 ppi")
+                                 .arg(image.pixels.width())
+                                 .arg(image.pixels.height())
+                                 .arg(image.ppiX)
+                                 .arg(image.ppiY);
+        QVERIFY2(image.ppiX >= 295 && image.ppiX <= 305, qPrintable(what));
+        QVERIFY2(image.ppiY >= 295 && image.ppiY <= 305, qPrintable(what));
+    }
 }
 
 void TestPrintJobs::oneClickOnePrinterDialog()

@@ -1,5 +1,7 @@
 #include "CArtStyle.h"
 
+#include "CLettering.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRadialGradient>
@@ -10,27 +12,17 @@
 
 QColor CArtStyle::Tint(const QColor& colour, qreal amount)
 {
-    const auto mix = [amount](int c) { return int(std::lround(c + (255 - c) * amount)); };
-    return QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue()));
+    return Colour(ArtColours::Tint(colour.rgb() & 0xffffff, amount));
 }
 
 QColor CArtStyle::Shade(const QColor& colour, qreal amount)
 {
-    const QColor ink = Ink();
-    const auto mix = [amount](int c, int target) {
-        return int(std::lround(c + (target - c) * amount));
-    };
-    return QColor(mix(colour.red(), ink.red()), mix(colour.green(), ink.green()),
-                  mix(colour.blue(), ink.blue()));
+    return Colour(ArtColours::Shade(colour.rgb() & 0xffffff, amount));
 }
 
 QFont CArtStyle::Font(qreal pixelSize, bool bold)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(int(std::lround(pixelSize)));
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    return CLettering::Font(pixelSize, bold);
 }
 
 QPen CArtStyle::OutlinePen(qreal width)
@@ -92,55 +84,23 @@ void CArtStyle::DrawGleam(QPainter& painter, const QRectF& rect, qreal radius)
     painter.restore();
 }
 
-static QPainterPath TextPath(const QString& text, const QFont& font, qreal x, qreal baseline)
-{
-    QPainterPath path;
-    path.addText(x, baseline, font, text);
-    return path;
-}
-
-static void PaintText(QPainter& painter, const QPainterPath& path, const QColor& fill,
-                      const QColor& outline, qreal outlineWidth)
-{
-    painter.save();
-    if (outlineWidth > 0) {
-        QPen pen(outline, outlineWidth * 2);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.strokePath(path, pen);
-    }
-    painter.fillPath(path, fill);
-    painter.restore();
-}
-
 void CArtStyle::DrawCentredText(QPainter& painter, const QRectF& box, const QString& text,
                                 const QFont& font, const QColor& fill, const QColor& outline,
                                 qreal outlineWidth)
 {
-    const QFontMetricsF metrics(font);
-    const qreal width = metrics.horizontalAdvance(text);
-    const qreal capHeight = metrics.capHeight();
-    const qreal x = box.center().x() - width / 2;
-    const qreal baseline = box.center().y() + capHeight / 2;
-    PaintText(painter, TextPath(text, font, x, baseline), fill, outline, outlineWidth);
+    CLettering::DrawCentred(painter, box, text, font, fill, outline, outlineWidth);
 }
 
 void CArtStyle::DrawLeftText(QPainter& painter, const QRectF& box, const QString& text,
                              const QFont& font, const QColor& fill, const QColor& outline,
                              qreal outlineWidth)
 {
-    const QFontMetricsF metrics(font);
-    const qreal baseline = box.center().y() + metrics.capHeight() / 2;
-    PaintText(painter, TextPath(text, font, box.left(), baseline), fill, outline, outlineWidth);
+    CLettering::DrawLeft(painter, box, text, font, fill, outline, outlineWidth);
 }
 
 QFont CArtStyle::FittingFont(const QString& text, qreal pixelSize, qreal width, bool bold)
 {
-    QFont font = Font(pixelSize, bold);
-    while (pixelSize > 8 && QFontMetricsF(font).horizontalAdvance(text) > width) {
-        pixelSize -= 1;
-        font = Font(pixelSize, bold);
-    }
-    return font;
+    return CLettering::FittingFont(text, pixelSize, width, bold);
 }
 
 QPainterPath CArtStyle::StarPath(const QPointF& centre, qreal outerRadius, qreal innerRadius,

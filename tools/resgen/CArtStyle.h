@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArtColours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPainterPath>
@@ -14,17 +16,18 @@ class CArtStyle
 {
 public:
     // Palette. Each quiz kind has its own colour, used by its banners, side picture and frames.
-    static QColor Ink() { return QColor(0x26, 0x38, 0x59); }
+    static QColor Ink() { return Colour(ArtColours::kInk); }
     static QColor Cream() { return QColor(0xff, 0xf8, 0xe7); }
-    static QColor Sky() { return QColor(0x4d, 0xb6, 0xf0); }
-    static QColor Sun() { return QColor(0xff, 0xc9, 0x3c); }
-    static QColor Coral() { return QColor(0xff, 0x6b, 0x5e); }
-    static QColor Leaf() { return QColor(0x45, 0xc0, 0x6a); }
-    static QColor Grape() { return QColor(0x9b, 0x6d, 0xf0); }
-    static QColor Tangerine() { return QColor(0xff, 0x9a, 0x2e); }
-    static QColor Ocean() { return QColor(0x3a, 0x7b, 0xf0); }
-    static QColor Teal() { return QColor(0x22, 0xb8, 0xb0); }
+    static QColor Sky() { return Colour(ArtColours::kSky); }
+    static QColor Sun() { return Colour(ArtColours::kSun); }
+    static QColor Coral() { return Colour(ArtColours::kCoral); }
+    static QColor Leaf() { return Colour(ArtColours::kLeaf); }
+    static QColor Grape() { return Colour(ArtColours::kGrape); }
+    static QColor Tangerine() { return Colour(ArtColours::kTangerine); }
+    static QColor Ocean() { return Colour(ArtColours::kOcean); }
+    static QColor Teal() { return Colour(ArtColours::kTeal); }
     static QColor Pink() { return QColor(0xff, 0x7e, 0xb3); }
+    static QColor Colour(quint32 rgb) { return QColor::fromRgb(QRgb(rgb)); }
     // The default page colour of the wizard, used around labels that sit on the page.
     static QColor Page() { return QColor(0xef, 0xef, 0xef); }
 

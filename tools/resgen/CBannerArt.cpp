@@ -7,19 +7,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-void CBannerArt::Draw(QPainter& painter, const QRectF& rect, const QString& title,
-                      const QColor& colour, Sign sign)
+void CBannerArt::Draw(QPainter& painter, const QRectF& rect, const QColor& colour, Sign sign)
 {
     DrawBand(painter, rect, colour);
     DrawStars(painter, rect, colour == CArtStyle::Sun() ? CArtStyle::Coral() : CArtStyle::Sun());
     DrawBadge(painter, rect, sign);
-
-    const qreal textLeft = rect.left() + rect.height() + 14;
-    const QRectF textBox(textLeft, rect.top(), rect.right() - textLeft - 90, rect.height() - 4);
-    const QFont font = CArtStyle::FittingFont(title, rect.height() * 0.5, textBox.width());
-    CArtStyle::DrawLeftText(painter, textBox.translated(2, 2.5), title, font,
-                            CArtStyle::Shade(colour, 0.55), CArtStyle::Shade(colour, 0.55), 2.5);
-    CArtStyle::DrawLeftText(painter, textBox, title, font, Qt::white, CArtStyle::Ink(), 2.5);
 }
 
 void CBannerArt::DrawBand(QPainter& painter, const QRectF& rect, const QColor& colour)

@@ -2,12 +2,12 @@
 
 #include <QColor>
 #include <QRectF>
-#include <QString>
 
 class QPainter;
 
 // The title banner across the top of a page: a band in the page's colour with the page's sign in
-// a white badge at the left, the page's title in large outlined letters, and a few stars.
+// a white badge at the left and a few stars at the right. The page's title is lettered between
+// them when the banner is drawn (PictureWords), in the program's language.
 class CBannerArt
 {
 public:
@@ -24,8 +24,7 @@ public:
         Trophy
     };
 
-    static void Draw(QPainter& painter, const QRectF& rect, const QString& title,
-                     const QColor& colour, Sign sign);
+    static void Draw(QPainter& painter, const QRectF& rect, const QColor& colour, Sign sign);
 
 private:
     static void DrawBand(QPainter& painter, const QRectF& rect, const QColor& colour);

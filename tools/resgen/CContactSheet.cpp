@@ -11,7 +11,7 @@ constexpr int kCaptionHeight = 18;
 constexpr int kTitleHeight = 44;
 } // namespace
 
-QImage CContactSheet::Compose(const QList<Entry>& entries, int width)
+QImage CContactSheet::Compose(const QList<Entry>& entries, int width, int scale)
 {
     // Lay the pictures out in rows, left to right, then paint them.
     struct Placed
@@ -43,9 +43,10 @@ QImage CContactSheet::Compose(const QList<Entry>& entries, int width)
     painter.setPen(CArtStyle::Ink());
     painter.setFont(CArtStyle::Font(22));
     painter.drawText(QRect(kMargin, kMargin, width, kTitleHeight - 8), Qt::AlignVCenter,
-                     QStringLiteral("Tutorama pictures (%1), shown at their own size as stored "
-                                    "(256 colours)")
-                         .arg(entries.size()));
+                     QStringLiteral("Tutorama pictures (%1), the %2x set, with their words as "
+                                    "the English program letters them")
+                         .arg(entries.size())
+                         .arg(scale));
     painter.setFont(CArtStyle::Font(11, false));
     for (const Placed& p : placed) {
         painter.drawImage(p.at, p.entry->picture);
@@ -54,8 +55,8 @@ QImage CContactSheet::Compose(const QList<Entry>& entries, int width)
             Qt::AlignLeft | Qt::AlignTop,
             QStringLiteral("%1  %2x%3")
                 .arg(p.entry->id)
-                .arg(p.entry->picture.width())
-                .arg(p.entry->picture.height()));
+                .arg(p.entry->picture.width() / scale)
+                .arg(p.entry->picture.height() / scale));
     }
     return sheet;
 }

@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
-// One image showing every picture at its own size with its id, so the whole set can be looked
-// at together.
+// One image showing every picture of a set (drawn at the set's scale) with its id and its own
+// size, so the whole set can be looked at together.
 class CContactSheet
 {
 public:
@@ -16,5 +16,5 @@ public:
         QImage picture;
     };
 
-    static QImage Compose(const QList<Entry>& entries, int width);
+    static QImage Compose(const QList<Entry>& entries, int width, int scale);
 };

@@ -5,6 +5,7 @@
 #include "CIconArt.h"
 #include "COwlArt.h"
 #include "PictureLayout.h"
+#include "PictureWords.h"
 #include "ResourceIds.h"
 
 #include <QPainter>
@@ -62,6 +63,15 @@ Draw IconOnBackdrop(Icon icon, QColor colour, qreal iconShare, quint32 seed)
         CArtStyle::DrawTwinkle(painter, rect.bottomRight() + QPointF(-unit * 0.16, -unit * 0.14),
                                unit * 0.05, Qt::white);
     };
+}
+
+// The words lettered over a picture when it is shown, as the English program shows them.
+QString EnglishWords(int id)
+{
+    QStringList words;
+    for (const PictureWords::Word& word : PictureWords::For(id))
+        words.append(QString::fromUtf8(word.source));
+    return words.join(QLatin1Char(' '));
 }
 
 void TrueFalseIcon(QPainter& painter, const QRectF& square)
@@ -142,66 +152,56 @@ void CPictureCatalog::AddBanners(QList<Picture>& pictures)
     struct Banner
     {
         int id;
-        const char* title;
         QColor colour;
         Sign sign;
         const char* role;
     };
     const Banner banners[] = {
-        {IDB_WELCOME_BANNER, "Welcome to the Tutorama!", CArtStyle::Teal(), Sign::Owl,
-         "welcome page"},
-        {IDB_START_QUIZ_BANNER, "Make or Modify a Quiz", CArtStyle::Sky(), Sign::PencilAndPaper,
-         "start-quiz page"},
-        {IDB_NAME_QUIZ_BANNER, "Name Your Quiz", CArtStyle::Sky(), Sign::Disk, "name-quiz page"},
-        {IDB_QUIZ_FORMAT_BANNER, "Choose a Quiz Format", CArtStyle::Sky(), Sign::Clipboard,
-         "quiz format page"},
-        {IDB_TRUE_FALSE_MANAGER_BANNER, "True/False Quiz Manager", CArtStyle::Leaf(),
-         Sign::TrueFalse, "question manager, true/false quiz"},
-        {IDB_TRUE_FALSE_QUIZ_BANNER, "True/False Quiz", CArtStyle::Leaf(), Sign::TrueFalse,
+        {IDB_WELCOME_BANNER, CArtStyle::Teal(), Sign::Owl, "welcome page"},
+        {IDB_START_QUIZ_BANNER, CArtStyle::Sky(), Sign::PencilAndPaper, "start-quiz page"},
+        {IDB_NAME_QUIZ_BANNER, CArtStyle::Sky(), Sign::Disk, "name-quiz page"},
+        {IDB_QUIZ_FORMAT_BANNER, CArtStyle::Sky(), Sign::Clipboard, "quiz format page"},
+        {IDB_TRUE_FALSE_MANAGER_BANNER, CArtStyle::Leaf(), Sign::TrueFalse,
+         "question manager, true/false quiz"},
+        {IDB_TRUE_FALSE_QUIZ_BANNER, CArtStyle::Leaf(), Sign::TrueFalse,
          "statement editor, true/false question page and printouts"},
-        {IDB_TRUE_FALSE_INTRO_BANNER, "Taking a True/False Quiz", CArtStyle::Leaf(),
-         Sign::TrueFalse, "true/false introduction page"},
-        {IDB_TRUE_FALSE_ADVICE_BANNER, "True/False Quiz Advice", CArtStyle::Leaf(), Sign::TrueFalse,
+        {IDB_TRUE_FALSE_INTRO_BANNER, CArtStyle::Leaf(), Sign::TrueFalse,
+         "true/false introduction page"},
+        {IDB_TRUE_FALSE_ADVICE_BANNER, CArtStyle::Leaf(), Sign::TrueFalse,
          "true/false advice page"},
-        {IDB_FLASH_CARD_MANAGER_BANNER, "Flash Card Quiz Manager", CArtStyle::Grape(),
-         Sign::FlashCards, "question manager, flash card quiz"},
-        {IDB_FLASH_CARD_EDIT_BANNER, "Making Flash Cards", CArtStyle::Grape(), Sign::FlashCards,
-         "flash card editor"},
-        {IDB_FLASH_CARD_QUIZ_BANNER, "Flash Card Quiz", CArtStyle::Grape(), Sign::FlashCards,
+        {IDB_FLASH_CARD_MANAGER_BANNER, CArtStyle::Grape(), Sign::FlashCards,
+         "question manager, flash card quiz"},
+        {IDB_FLASH_CARD_EDIT_BANNER, CArtStyle::Grape(), Sign::FlashCards, "flash card editor"},
+        {IDB_FLASH_CARD_QUIZ_BANNER, CArtStyle::Grape(), Sign::FlashCards,
          "flash card question page and printouts"},
-        {IDB_FLASH_CARD_INTRO_BANNER, "Taking a Flash Card Quiz", CArtStyle::Grape(),
-         Sign::FlashCards, "flash card introduction page"},
-        {IDB_FLASH_CARD_ADVICE_BANNER, "Flash Card Quiz Advice", CArtStyle::Grape(),
-         Sign::FlashCards, "flash card advice page"},
-        {IDB_SPELLING_MANAGER_BANNER, "Spelling Quiz Manager", CArtStyle::Tangerine(),
-         Sign::LetterBlocks, "question manager, spelling quiz"},
-        {IDB_SPELLING_QUIZ_BANNER, "Spelling Quiz", CArtStyle::Tangerine(), Sign::LetterBlocks,
+        {IDB_FLASH_CARD_INTRO_BANNER, CArtStyle::Grape(), Sign::FlashCards,
+         "flash card introduction page"},
+        {IDB_FLASH_CARD_ADVICE_BANNER, CArtStyle::Grape(), Sign::FlashCards,
+         "flash card advice page"},
+        {IDB_SPELLING_MANAGER_BANNER, CArtStyle::Tangerine(), Sign::LetterBlocks,
+         "question manager, spelling quiz"},
+        {IDB_SPELLING_QUIZ_BANNER, CArtStyle::Tangerine(), Sign::LetterBlocks,
          "word editor, spelling question page and printouts"},
-        {IDB_SPELLING_INTRO_BANNER, "Taking a Spelling Quiz", CArtStyle::Tangerine(),
-         Sign::LetterBlocks, "spelling introduction page"},
-        {IDB_SPELLING_ADVICE_BANNER, "Spelling Quiz Advice", CArtStyle::Tangerine(),
-         Sign::LetterBlocks, "spelling advice page"},
-        {IDB_MATH_MANAGER_BANNER, "Math Quiz Manager", CArtStyle::Ocean(), Sign::MathSigns,
+        {IDB_SPELLING_INTRO_BANNER, CArtStyle::Tangerine(), Sign::LetterBlocks,
+         "spelling introduction page"},
+        {IDB_SPELLING_ADVICE_BANNER, CArtStyle::Tangerine(), Sign::LetterBlocks,
+         "spelling advice page"},
+        {IDB_MATH_MANAGER_BANNER, CArtStyle::Ocean(), Sign::MathSigns,
          "question manager, math quiz"},
-        {IDB_MATH_EDIT_BANNER, "Making Math Problems", CArtStyle::Ocean(), Sign::MathSigns,
-         "math problem editor"},
-        {IDB_MATH_QUIZ_BANNER, "Math Quiz", CArtStyle::Ocean(), Sign::MathSigns,
+        {IDB_MATH_EDIT_BANNER, CArtStyle::Ocean(), Sign::MathSigns, "math problem editor"},
+        {IDB_MATH_QUIZ_BANNER, CArtStyle::Ocean(), Sign::MathSigns,
          "math question page and printouts"},
-        {IDB_MATH_INTRO_BANNER, "Taking a Math Quiz", CArtStyle::Ocean(), Sign::MathSigns,
-         "math introduction page"},
-        {IDB_MATH_ADVICE_BANNER, "Math Quiz Advice", CArtStyle::Ocean(), Sign::MathSigns,
-         "math advice page"},
-        {IDB_SCORE_BANNER, "Your Score", CArtStyle::Sun(), Sign::Trophy,
-         "score page and printed score sheet"},
+        {IDB_MATH_INTRO_BANNER, CArtStyle::Ocean(), Sign::MathSigns, "math introduction page"},
+        {IDB_MATH_ADVICE_BANNER, CArtStyle::Ocean(), Sign::MathSigns, "math advice page"},
+        {IDB_SCORE_BANNER, CArtStyle::Sun(), Sign::Trophy, "score page and printed score sheet"},
     };
     for (const Banner& banner : banners) {
-        const QString title = QString::fromUtf8(banner.title);
         const QColor colour = banner.colour;
         const Sign sign = banner.sign;
         pictures.append({banner.id, kBannerSize, QString::fromUtf8(banner.role),
-                         QStringLiteral("title banner \"%1\"").arg(title),
+                         QStringLiteral("title banner \"%1\"").arg(EnglishWords(banner.id)),
                          [=](QPainter& painter, const QRectF& rect) {
-                             CBannerArt::Draw(painter, rect, title, colour, sign);
+                             CBannerArt::Draw(painter, rect, colour, sign);
                          }});
     }
 }
@@ -277,7 +277,8 @@ void CPictureCatalog::AddFeedbackPictures(QList<Picture>& pictures)
 
 namespace {
 
-Draw AnswerButton(const QString& label, QColor colour, bool tick)
+// An answer button without its word, which is lettered right of the badge when shown.
+Draw AnswerButton(QColor colour, bool tick)
 {
     return [=](QPainter& painter, const QRectF& rect) {
         painter.fillRect(rect, CArtStyle::Page());
@@ -297,10 +298,6 @@ Draw AnswerButton(const QString& label, QColor colour, bool tick)
             CIconArt::DrawCrossMark(painter, badge.adjusted(1, 1, -1, -1),
                                     CArtStyle::Shade(colour, 0.2), 5);
         }
-        const QRectF text(badge.right() + 4, pill.top(), pill.right() - badge.right() - 12,
-                          pill.height());
-        CArtStyle::DrawCentredText(painter, text, label, CArtStyle::Font(24), Qt::white,
-                                   CArtStyle::Ink(), 2.2);
     };
 }
 
@@ -311,11 +308,11 @@ void CPictureCatalog::AddAnswerButtons(QList<Picture>& pictures)
     pictures.append({IDB_TRUE_BUTTON, kAnswerButtonSize,
                      QStringLiteral("true/false question page, True button"),
                      QStringLiteral("a green button with a tick and \"True\""),
-                     AnswerButton(QStringLiteral("True"), CArtStyle::Leaf(), true)});
+                     AnswerButton(CArtStyle::Leaf(), true)});
     pictures.append({IDB_FALSE_BUTTON, kAnswerButtonSize,
                      QStringLiteral("true/false question page, False button"),
                      QStringLiteral("a coral button with a cross and \"False\""),
-                     AnswerButton(QStringLiteral("False"), CArtStyle::Coral(), false)});
+                     AnswerButton(CArtStyle::Coral(), false)});
     pictures.append({IDB_SPEAKER_BUTTON, QSize(96, 96),
                      QStringLiteral("spelling question page, speaker button"),
                      QStringLiteral("a blue speaker sending out coloured sound waves"),
@@ -346,7 +343,7 @@ void DrawDots(QPainter& painter, const QRectF& area, const QColor& colour, qreal
     painter.restore();
 }
 
-Draw CardFramePiece(CardPiece piece, QColor colour, QString label)
+Draw CardFramePiece(CardPiece piece, QColor colour)
 {
     return [=](QPainter& painter, const QRectF& rect) {
         QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
@@ -392,8 +389,6 @@ Draw CardFramePiece(CardPiece piece, QColor colour, QString label)
         if (piece == CardPiece::Top) {
             const QRectF tab(rect.left() + 12, rect.top() + 4, 150, rect.height() - 9);
             CArtStyle::FillRoundedRect(painter, tab, tab.height() / 2, Qt::white, 2);
-            CArtStyle::DrawCentredText(painter, tab, label, CArtStyle::Font(15),
-                                       CArtStyle::Shade(colour, 0.3), CArtStyle::Ink(), 0);
             for (int i = 0; i < 3; ++i) {
                 CArtStyle::DrawStar(painter,
                                     QPointF(rect.right() - 22 - i * 24, rect.center().y() - 1),
@@ -418,36 +413,34 @@ void CPictureCatalog::AddCardFrames(QList<Picture>& pictures)
     const QSize edge(kCardEdgeWidth, kCardBoxHeight);
     const QColor front = CArtStyle::Grape();
     const QColor back = CArtStyle::Tangerine();
-    const QString frontText = QStringLiteral("Front of the card");
-    const QString backText = QStringLiteral("Back of the card");
     const QString frontRole = QStringLiteral("flash card editor, card frame, front look");
     const QString backRole = QStringLiteral("flash card editor, card frame, back look");
 
     pictures.append({IDB_CARD_FRONT_TOP, strip, frontRole,
                      QStringLiteral("top strip, purple, \"Front of the card\" tab and stars"),
-                     CardFramePiece(CardPiece::Top, front, frontText)});
+                     CardFramePiece(CardPiece::Top, front)});
     pictures.append({IDB_CARD_FRONT_BOTTOM, bottom, frontRole,
                      QStringLiteral("bottom strip, purple"),
-                     CardFramePiece(CardPiece::Bottom, front, frontText)});
+                     CardFramePiece(CardPiece::Bottom, front)});
     pictures.append({IDB_CARD_FRONT_LEFT, edge, frontRole, QStringLiteral("left edge, purple"),
-                     CardFramePiece(CardPiece::Left, front, frontText)});
+                     CardFramePiece(CardPiece::Left, front)});
     pictures.append({IDB_CARD_FRONT_RIGHT, edge, frontRole, QStringLiteral("right edge, purple"),
-                     CardFramePiece(CardPiece::Right, front, frontText)});
+                     CardFramePiece(CardPiece::Right, front)});
     pictures.append({IDB_CARD_BACK_TOP, strip, backRole,
                      QStringLiteral("top strip, orange, \"Back of the card\" tab and stars"),
-                     CardFramePiece(CardPiece::Top, back, backText)});
+                     CardFramePiece(CardPiece::Top, back)});
     pictures.append({IDB_CARD_BACK_BOTTOM, bottom, backRole, QStringLiteral("bottom strip, orange"),
-                     CardFramePiece(CardPiece::Bottom, back, backText)});
+                     CardFramePiece(CardPiece::Bottom, back)});
     pictures.append({IDB_CARD_BACK_LEFT, edge, backRole, QStringLiteral("left edge, orange"),
-                     CardFramePiece(CardPiece::Left, back, backText)});
+                     CardFramePiece(CardPiece::Left, back)});
     pictures.append({IDB_CARD_BACK_RIGHT, edge, backRole, QStringLiteral("right edge, orange"),
-                     CardFramePiece(CardPiece::Right, back, backText)});
+                     CardFramePiece(CardPiece::Right, back)});
 }
 
 namespace {
 
-// A label plate on the page: a rounded tab with a small sign and a word.
-Draw LabelTab(const QString& text, QColor colour, Icon icon, bool roundBottom)
+// A label plate on the page: a rounded tab with a small sign, and room for its word.
+Draw LabelTab(QColor colour, Icon icon, bool roundBottom)
 {
     return [=](QPainter& painter, const QRectF& rect) {
         painter.fillRect(rect, CArtStyle::Page());
@@ -462,14 +455,7 @@ Draw LabelTab(const QString& text, QColor colour, Icon icon, bool roundBottom)
                              CArtStyle::Ink());
         }
         const qreal iconSize = rect.height() - 8;
-        qreal textLeft = rect.left() + 12;
-        if (icon) {
-            icon(painter, QRectF(rect.left() + 10, rect.top() + 4, iconSize, iconSize));
-            textLeft += iconSize + 6;
-        }
-        CArtStyle::DrawLeftText(
-            painter, QRectF(textLeft, rect.top(), rect.width(), rect.height() - 1), text,
-            CArtStyle::Font(rect.height() * 0.5), Qt::white, CArtStyle::Ink(), 1.8);
+        icon(painter, QRectF(rect.left() + 10, rect.top() + 4, iconSize, iconSize));
         CArtStyle::DrawStar(painter, QPointF(rect.right() - 18, rect.center().y()),
                             rect.height() * 0.24, CArtStyle::Sun(), 1.6, -80);
     };
@@ -564,25 +550,25 @@ void CPictureCatalog::AddEditorPictures(QList<Picture>& pictures)
     pictures.append({IDB_FRONT_BOX_TOP, kAnswerBoxTopSize,
                      QStringLiteral("flash card question page, above the front box"),
                      QStringLiteral("purple tab \"Front\" with cards and a star"),
-                     LabelTab(QStringLiteral("Front"), front, &CardIcon, false)});
+                     LabelTab(front, &CardIcon, false)});
     pictures.append({IDB_FRONT_BOX_BOTTOM, kAnswerBoxBottomSize,
                      QStringLiteral("flash card question page, below the front box"),
                      QStringLiteral("purple closing strip with twinkles"), ClosingStrip(front)});
     pictures.append({IDB_BACK_BOX_TOP, kAnswerBoxTopSize,
                      QStringLiteral("flash card question page, above the back box"),
                      QStringLiteral("orange tab \"Back\" with cards and a star"),
-                     LabelTab(QStringLiteral("Back"), back, &CardIcon, false)});
+                     LabelTab(back, &CardIcon, false)});
     pictures.append({IDB_BACK_BOX_BOTTOM, kAnswerBoxBottomSize,
                      QStringLiteral("flash card question page, below the back box"),
                      QStringLiteral("orange closing strip with twinkles"), ClosingStrip(back)});
     pictures.append({IDB_STATEMENT_LABEL, QSize(300, 36),
                      QStringLiteral("true/false editor, above the statement box"),
                      QStringLiteral("green tab \"Statement\" with pencil and paper"),
-                     LabelTab(QStringLiteral("Statement"), CArtStyle::Leaf(), &PencilIcon, true)});
-    pictures.append(
-        {IDB_WORD_BOX_TOP, QSize(300, 36), QStringLiteral("spelling editor, above the word box"),
-         QStringLiteral("orange tab \"Spelling Word\" with letter blocks"),
-         LabelTab(QStringLiteral("Spelling Word"), CArtStyle::Tangerine(), &BlocksIcon, false)});
+                     LabelTab(CArtStyle::Leaf(), &PencilIcon, true)});
+    pictures.append({IDB_WORD_BOX_TOP, QSize(300, 36),
+                     QStringLiteral("spelling editor, above the word box"),
+                     QStringLiteral("orange tab \"Spelling Word\" with letter blocks"),
+                     LabelTab(CArtStyle::Tangerine(), &BlocksIcon, false)});
     pictures.append({IDB_WORD_BOX_BOTTOM, QSize(300, 20),
                      QStringLiteral("spelling editor, below the word box"),
                      QStringLiteral("orange closing strip with twinkles"),

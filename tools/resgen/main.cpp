@@ -1,9 +1,13 @@
 // resgen: draws every picture and synthesises every sound of the program, and writes them under
-// the resources folder given on the command line (bitmaps/<id>.bmp, waves/<id>.wav), together
-// with a contact sheet of all pictures and the picture and sound tables of its README.
+// the resources folder given on the command line: the 256-colour pictures of record
+// (bitmaps/<id>.bmp), the same drawings at 2 and 3 times their size for dense screens and printers
+// (bitmaps@2x/<id>.png, bitmaps@3x/<id>.png) and the sounds (waves/<id>.wav), together with a
+// contact sheet of the 2x pictures and the picture and sound tables of its README. Pictures are
+// drawn without words; the program letters their words from its translation when it shows them.
 #include "CArtStyle.h"
 #include "CBmpWriter.h"
 #include "CContactSheet.h"
+#include "CLettering.h"
 #include "CPaletteQuantizer.h"
 #include "CPictureCatalog.h"
 #include "CSoundCatalog.h"
@@ -21,37 +25,69 @@
 
 namespace {
 
-constexpr int kContactSheetWidth = 1400;
+constexpr int kContactSheetWidth = 2400;
 const char* const kTableStart = "<!-- generated tables: start -->";
 const char* const kTableEnd = "<!-- generated tables: end -->";
 
-QImage Render(const CPictureCatalog::Picture& picture)
+constexpr int kSharperScales[] = {2, 3};
+constexpr int kContactSheetScale = 2;
+
+QImage Render(const CPictureCatalog::Picture& picture, int scale)
 {
-    QImage image(picture.size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
     CArtStyle::Prepare(painter);
+    painter.scale(scale, scale);
     picture.draw(painter, QRectF(QPointF(0, 0), QSizeF(picture.size)));
     painter.end();
     return image;
 }
 
+// The picture as the English program shows it: with its words lettered over it.
+QImage WithWords(QImage image, int id, int scale)
+{
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    CLettering::DrawPictureWords(painter, id);
+    return image;
+}
+
+bool WriteSharperPictures(const QDir& out, const CPictureCatalog::Picture& picture,
+                          QList<CContactSheet::Entry>& sheet)
+{
+    for (int scale : kSharperScales) {
+        const QImage image = Render(picture, scale).convertToFormat(QImage::Format_RGB32);
+        const QString path =
+            out.filePath(QStringLiteral("bitmaps@%1x/%2.png").arg(scale).arg(picture.id));
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+            std::fprintf(stderr, "resgen: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        if (scale == kContactSheetScale)
+            sheet.append({picture.id, picture.description, WithWords(image, picture.id, scale)});
+    }
+    return true;
+}
+
 bool WritePictures(const QDir& out, QList<CContactSheet::Entry>& sheet)
 {
     for (const CPictureCatalog::Picture& picture : CPictureCatalog::All()) {
-        const QImage indexed = CPaletteQuantizer::Quantize(Render(picture));
+        const QImage indexed = CPaletteQuantizer::Quantize(Render(picture, 1));
         const QString path = out.filePath(QStringLiteral("bitmaps/%1.bmp").arg(picture.id));
         if (!CBmpWriter::Write(indexed, path)) {
             std::fprintf(stderr, "resgen: cannot write %s\n", qPrintable(path));
             return false;
         }
-        // Read back what was written, so the sheet shows the stored 256-colour picture.
+        // Read back what was written, so a broken picture of record is caught here.
         const QImage stored(path);
         if (stored.isNull() || stored.size() != picture.size) {
             std::fprintf(stderr, "resgen: %s does not read back\n", qPrintable(path));
             return false;
         }
-        sheet.append({picture.id, picture.description, stored});
+        if (!WriteSharperPictures(out, picture, sheet))
+            return false;
     }
     return true;
 }
@@ -131,7 +167,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     QDir out(args[1]);
-    if (!out.mkpath(QStringLiteral("bitmaps")) || !out.mkpath(QStringLiteral("waves"))) {
+    if (!out.mkpath(QStringLiteral("bitmaps")) || !out.mkpath(QStringLiteral("bitmaps@2x")) ||
+        !out.mkpath(QStringLiteral("bitmaps@3x")) || !out.mkpath(QStringLiteral("waves"))) {
         std::fprintf(stderr, "resgen: cannot create folders in %s\n", qPrintable(args[1]));
         return 1;
     }
@@ -141,7 +178,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     const QString sheetPath = out.filePath(QStringLiteral("contact-sheet.png"));
-    if (!CContactSheet::Compose(sheet, kContactSheetWidth).save(sheetPath)) {
+    if (!CContactSheet::Compose(sheet, kContactSheetWidth, kContactSheetScale).save(sheetPath)) {
         std::fprintf(stderr, "resgen: cannot write %s\n", qPrintable(sheetPath));
         return 1;
     }
