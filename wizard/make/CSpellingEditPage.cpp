@@ -2,6 +2,7 @@
 
 #include "CCellEdit.h"
 #include "CDib.h"
+#include "CListImport.h"
 #include "CQuestion.h"
 #include "CQuizSheet.h"
 #include "ResourceIds.h"
@@ -54,7 +55,7 @@ void CSpellingEditPage::LoadOwnPictures()
 void CSpellingEditPage::OnWordChanged(const QString& word)
 {
     // Words are kept in lower case, whatever the keyboard or the clipboard gave.
-    const QString lower = word.toLower();
+    const QString lower = CListImport::SpellingWord(word);
     if (lower != word) {
         const int cursor = m_pWord->cursorPosition();
         m_pWord->setText(lower); // comes back here once with the lower-case word
