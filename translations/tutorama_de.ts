@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>True</source>
-        <translation type="unfinished">Richtig</translation>
+        <translation>Richtig</translation>
     </message>
     <message>
         <source>False</source>
-        <translation type="unfinished">Falsch</translation>
+        <translation>Falsch</translation>
     </message>
     <message>
         <source>no True or False after the statement (put a tab or &quot;;&quot; between them)</source>
