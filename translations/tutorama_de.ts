@@ -239,6 +239,136 @@
     </message>
 </context>
 <context>
+    <name>CListImport</name>
+    <message>
+        <source>cut to %1 characters, the most a question box holds</source>
+        <translation>auf %1 Zeichen gekürzt, mehr fasst ein Fragefeld nicht</translation>
+    </message>
+    <message>
+        <source>the quiz has no kind yet</source>
+        <translation>das Quiz hat noch keine Art</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>no True or False after the statement (put a tab or &quot;;&quot; between them)</source>
+        <translation>kein Richtig oder Falsch nach der Aussage (dazwischen ein Tabulator oder &quot;;&quot;)</translation>
+    </message>
+    <message>
+        <source>the statement is missing</source>
+        <translation>die Aussage fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither True nor False</source>
+        <translation>&quot;%1&quot; ist weder Richtig noch Falsch</translation>
+    </message>
+    <message>
+        <source>no back for the card (put a tab, &quot;;&quot;, &quot;,&quot; or &quot; = &quot; between front and back)</source>
+        <translation>keine Rückseite für die Karte (zwischen Vorder- und Rückseite ein Tabulator, &quot;;&quot;, &quot;,&quot; oder &quot; = &quot;)</translation>
+    </message>
+    <message>
+        <source>more than two parts: a card has a front and a back</source>
+        <translation>mehr als zwei Teile: eine Karte hat eine Vorder- und eine Rückseite</translation>
+    </message>
+    <message>
+        <source>the front of the card is empty</source>
+        <translation>die Vorderseite der Karte ist leer</translation>
+    </message>
+    <message>
+        <source>the back of the card is empty</source>
+        <translation>die Rückseite der Karte ist leer</translation>
+    </message>
+    <message>
+        <source>This file is not a text file. Save the list as text (one question a line) and open that.</source>
+        <translation>Diese Datei ist keine Textdatei. Speichere die Liste als Text (eine Frage pro Zeile) und öffne diese.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a list: it holds %1, and a list can hold at most %2.</source>
+        <translation>Diese Datei ist zu groß für eine Liste: Sie hat %1, eine Liste darf höchstens %2 haben.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CListImportDlg</name>
+    <message>
+        <source>One statement a line, then a tab or &quot;;&quot; and True or False.</source>
+        <translation>Eine Aussage pro Zeile, dann ein Tabulator oder &quot;;&quot; und Richtig oder Falsch.</translation>
+    </message>
+    <message>
+        <source>One card a line: the front, then a tab, &quot;;&quot;, &quot;,&quot; or &quot; = &quot;, then the back.</source>
+        <translation>Eine Karte pro Zeile: die Vorderseite, dann ein Tabulator, &quot;;&quot;, &quot;,&quot; oder &quot; = &quot;, dann die Rückseite.</translation>
+    </message>
+    <message>
+        <source>One word a line.</source>
+        <translation>Ein Wort pro Zeile.</translation>
+    </message>
+    <message>
+        <source>One problem a line, such as 12 + 3.</source>
+        <translation>Eine Aufgabe pro Zeile, zum Beispiel 12 + 3.</translation>
+    </message>
+    <message>
+        <source>&amp;Open a Text File...</source>
+        <translation>Textdatei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add from a List</source>
+        <translation>Aus einer Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Paste your list below, or open a text file.</source>
+        <translation>Füge deine Liste unten ein oder öffne eine Textdatei.</translation>
+    </message>
+    <message>
+        <source>List of questions</source>
+        <translation>Liste der Fragen</translation>
+    </message>
+    <message>
+        <source>Opens a text file of questions, one a line (Alt+O)</source>
+        <translation>Öffnet eine Textdatei mit Fragen, eine pro Zeile (Alt+F)</translation>
+    </message>
+    <message>
+        <source>What will be added:</source>
+        <translation>Das wird hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>What will be added</source>
+        <translation>Das wird hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>Textdateien (*.txt *.csv *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The list is empty: paste a list or open a text file.</source>
+        <translation>Die Liste ist leer: Füge eine Liste ein oder öffne eine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Questions to add: %1. Lines that cannot be added: %2.</source>
+        <translation>Hinzuzufügende Fragen: %1. Zeilen, die nicht hinzugefügt werden können: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 was %2.</source>
+        <translation>Zeile %1 wurde %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be added: %2</source>
+        <translation>Zeile %1 kann nicht hinzugefügt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CMathEditPage</name>
     <message>
         <source>Seven</source>
@@ -584,6 +714,14 @@
     <message>
         <source>Questions of the quiz</source>
         <translation>Fragen des Quiz</translation>
+    </message>
+    <message>
+        <source>Add from a List...</source>
+        <translation>Aus einer Liste hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Adds many questions at once from a list you paste or a text file, one a line.</source>
+        <translation>Fügt viele Fragen auf einmal hinzu, aus einer eingefügten Liste oder einer Textdatei, eine pro Zeile.</translation>
     </message>
 </context>
 <context>

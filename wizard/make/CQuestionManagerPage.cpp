@@ -1,6 +1,7 @@
 #include "CQuestionManagerPage.h"
 
 #include "CDib.h"
+#include "CListImportDlg.h"
 #include "CPrompt.h"
 #include "CQuestionLineDelegate.h"
 #include "CQuestionListModel.h"
@@ -21,13 +22,15 @@
 namespace {
 const QPoint kHeaderAt(0, 0);
 const QRect kSideRect(24, 76, 160, 140);
-const QRect kHelpRect(24, 228, 168, 220);
+const QRect kHelpRect(24, 228, 168, 148);
 const QRect kGroupRect(212, 72, 484, 296);
 const QRect kListRect(12, 28, 460, 256); // inside the group box
 constexpr int kButtonTop = 384;
 constexpr int kButtonWidth = 152;
 constexpr int kButtonHeight = 34;
 constexpr int kButtonGap = 14;
+// Under the help text, level with the three question buttons.
+const QRect kAddListRect(kHelpRect.left(), kButtonTop, kHelpRect.width(), kButtonHeight);
 
 struct KindLooks
 {
@@ -79,7 +82,8 @@ QRect ButtonRect(int column)
 CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* parent)
     : CQuizPage(context, parent), m_pAdd(new QPushButton(tr("Add  a Question"), this)),
       m_pModify(new QPushButton(tr("Modify a Question"), this)),
-      m_pDelete(new QPushButton(tr("Delete a Question"), this)), m_pGroup(new QGroupBox(this)),
+      m_pDelete(new QPushButton(tr("Delete a Question"), this)),
+      m_pAddList(new QPushButton(tr("Add from a List..."), this)), m_pGroup(new QGroupBox(this)),
       m_pModel(new CQuestionListModel(*context.m_pDoc, this)), m_pList(new QListView(m_pGroup))
 {
     setObjectName(QStringLiteral("questionManagerPage"));
@@ -89,6 +93,11 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     m_pAdd->setGeometry(ButtonRect(0));
     m_pModify->setGeometry(ButtonRect(1));
     m_pDelete->setGeometry(ButtonRect(2));
+    m_pAddList->setObjectName(QStringLiteral("addListButton"));
+    m_pAddList->setGeometry(kAddListRect);
+    m_pAddList->setAccessibleDescription(
+        tr("Adds many questions at once from a list you paste or a text file, one a line."));
+    m_pAddList->setToolTip(m_pAddList->accessibleDescription());
     m_pGroup->setObjectName(QStringLiteral("questionGroup"));
     m_pGroup->setGeometry(kGroupRect);
     m_pList->setObjectName(QStringLiteral("questionList"));
@@ -114,6 +123,7 @@ CQuestionManagerPage::CQuestionManagerPage(CWizardContext& context, QWidget* par
     connect(m_pAdd, &QPushButton::clicked, this, &CQuestionManagerPage::AddQuestion);
     connect(m_pModify, &QPushButton::clicked, this, &CQuestionManagerPage::ModifyQuestion);
     connect(m_pDelete, &QPushButton::clicked, this, &CQuestionManagerPage::DeleteQuestion);
+    connect(m_pAddList, &QPushButton::clicked, this, &CQuestionManagerPage::AddFromList);
 }
 
 CQuestionManagerPage::~CQuestionManagerPage() = default;
@@ -161,6 +171,7 @@ void CQuestionManagerPage::OnSetActive()
     m_pGroup->setFont(m_context.m_fontBold);
     m_pList->setFont(m_context.m_fontNormal);
     ShowKindTexts(m_pDoc->m_nQuestionCount != 0);
+    m_pAddList->setEnabled(IsQuizKind(m_pDoc->m_nQuizType));
     m_pDoc->m_nQuestionCount = static_cast<int>(m_pDoc->Questions().size());
     m_pDoc->OnSaveDocument(m_pDoc->m_strQuizPath);
     FillList();
@@ -210,6 +221,17 @@ void CQuestionManagerPage::AddQuestion()
     m_pDoc->m_nCurrent = m_pModel->rowCount();
     m_pDoc->m_bModifying = 0;
     GoToPage(EditorTarget());
+}
+
+void CQuestionManagerPage::AddFromList()
+{
+    CListImportDlg* dialog = CListImportDlg::Open(*m_pDoc, m_context.m_strQuizDir, this);
+    // The added questions are listed (and the file rewritten) as on any visit.
+    connect(dialog, &QDialog::accepted, this, [this] {
+        OnSetActive();
+        if (m_pDoc->m_nQuestionCount != 0)
+            PostEnableButton(ID_SHEET_FINISH, false);
+    });
 }
 
 void CQuestionManagerPage::ModifyQuestion()

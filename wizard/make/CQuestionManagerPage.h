@@ -33,6 +33,7 @@ private:
     int SelectedRow() const;
     void EnableSelectionButtons(bool enabled);
     void AddQuestion();
+    void AddFromList();
     void ModifyQuestion();
     void DeleteQuestion();
     void Finish();
@@ -42,6 +43,7 @@ private:
     QPushButton* m_pAdd;
     QPushButton* m_pModify;
     QPushButton* m_pDelete;
+    QPushButton* m_pAddList;
     QGroupBox* m_pGroup;
     CQuestionListModel* m_pModel;
     QListView* m_pList;

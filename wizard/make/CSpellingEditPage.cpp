@@ -2,6 +2,7 @@
 
 #include "CCellEdit.h"
 #include "CDib.h"
+#include "CListImport.h"
 #include "CQuestion.h"
 #include "CQuizSheet.h"
 #include "CTU_QuizDoc.h"
@@ -58,7 +59,7 @@ void CSpellingEditPage::OnWordChanged(const QString& word)
 {
     // The box lowers what is typed and pasted; anything else that brings
     // capitals (a drop) is lowered here, at the cost of the undo history.
-    const QString lower = word.toLower();
+    const QString lower = CListImport::SpellingWord(word);
     if (lower != word) {
         const int cursor = m_pWord->cursorPosition();
         m_pWord->setText(lower); // comes back here once with the lower-case word
