@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Add from a List...</source>
-        <translation>Aus einer Liste hinzufügen...</translation>
+        <translation>Aus Liste hinzufügen...</translation>
     </message>
     <message>
         <source>Adds many questions at once from a list you paste or a text file, one a line.</source>

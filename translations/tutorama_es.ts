@@ -73,6 +73,10 @@
         <source>Only one quiz can be opened at a time.</source>
         <translation>Solo se puede abrir un cuestionario a la vez.</translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
 </context>
 <context>
     <name>CEditPage</name>
@@ -179,22 +183,6 @@
 <context>
     <name>CFlashCardTakePage</name>
     <message>
-        <source>So far, you have completed %1 card.</source>
-        <translation>Hasta ahora has hecho %1 tarjeta.</translation>
-    </message>
-    <message>
-        <source>So far, you have completed %1 cards.</source>
-        <translation>Hasta ahora has hecho %1 tarjetas.</translation>
-    </message>
-    <message>
-        <source>After you complete this card, you will have %1 card left</source>
-        <translation>Después de esta tarjeta te quedará %1 tarjeta</translation>
-    </message>
-    <message>
-        <source>After you complete this card, you will have %1 cards left</source>
-        <translation>Después de esta tarjeta te quedarán %1 tarjetas</translation>
-    </message>
-    <message>
         <source>Front of the card</source>
         <translation>Anverso de la tarjeta</translation>
     </message>
@@ -210,6 +198,34 @@
         <source>Back of the card</source>
         <translation>Reverso de la tarjeta</translation>
     </message>
+    <message numerus="yes">
+        <source>So far, you have completed %n card.</source>
+        <translation>
+            <numerusform>Hasta ahora has hecho %n tarjeta.</numerusform>
+            <numerusform>Hasta ahora has hecho %n tarjetas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have completed %n cards.</source>
+        <translation>
+            <numerusform>Hasta ahora has hecho %n tarjeta.</numerusform>
+            <numerusform>Hasta ahora has hecho %n tarjetas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you complete this card, you will have %n card left</source>
+        <translation>
+            <numerusform>Después de esta tarjeta te quedará %n tarjeta</numerusform>
+            <numerusform>Después de esta tarjeta te quedarán %n tarjetas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you complete this card, you will have %n cards left</source>
+        <translation>
+            <numerusform>Después de esta tarjeta te quedará %n tarjeta</numerusform>
+            <numerusform>Después de esta tarjeta te quedarán %n tarjetas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CHelpWindow</name>
@@ -220,6 +236,136 @@
     <message>
         <source>Help text</source>
         <translation>Texto de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>CListImport</name>
+    <message>
+        <source>cut to %1 characters, the most a question box holds</source>
+        <translation>recortada a %1 caracteres, lo máximo que cabe en una pregunta</translation>
+    </message>
+    <message>
+        <source>the quiz has no kind yet</source>
+        <translation>el cuestionario aún no tiene tipo</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Verdadero</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>no True or False after the statement (put a tab or &quot;;&quot; between them)</source>
+        <translation>falta Verdadero o Falso después de la afirmación (pon un tabulador o «;» entre ellos)</translation>
+    </message>
+    <message>
+        <source>the statement is missing</source>
+        <translation>falta la afirmación</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither True nor False</source>
+        <translation>«%1» no es Verdadero ni Falso</translation>
+    </message>
+    <message>
+        <source>no back for the card (put a tab, &quot;;&quot;, &quot;,&quot; or &quot; = &quot; between front and back)</source>
+        <translation>la tarjeta no tiene reverso (pon un tabulador, «;», «,» o « = » entre el anverso y el reverso)</translation>
+    </message>
+    <message>
+        <source>more than two parts: a card has a front and a back</source>
+        <translation>más de dos partes: una tarjeta tiene un anverso y un reverso</translation>
+    </message>
+    <message>
+        <source>the front of the card is empty</source>
+        <translation>el anverso de la tarjeta está vacío</translation>
+    </message>
+    <message>
+        <source>the back of the card is empty</source>
+        <translation>el reverso de la tarjeta está vacío</translation>
+    </message>
+    <message>
+        <source>This file is not a text file. Save the list as text (one question a line) and open that.</source>
+        <translation>Este archivo no es un archivo de texto. Guarda la lista como texto (una pregunta por línea) y abre ese archivo.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a list: it holds %1, and a list can hold at most %2.</source>
+        <translation>Este archivo es demasiado grande para ser una lista: ocupa %1, y una lista puede ocupar como mucho %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CListImportDlg</name>
+    <message>
+        <source>One statement a line, then a tab or &quot;;&quot; and True or False.</source>
+        <translation>Una afirmación por línea, después un tabulador o «;» y Verdadero o Falso.</translation>
+    </message>
+    <message>
+        <source>One card a line: the front, then a tab, &quot;;&quot;, &quot;,&quot; or &quot; = &quot;, then the back.</source>
+        <translation>Una tarjeta por línea: el anverso, después un tabulador, «;», «,» o « = », y luego el reverso.</translation>
+    </message>
+    <message>
+        <source>One word a line.</source>
+        <translation>Una palabra por línea.</translation>
+    </message>
+    <message>
+        <source>One problem a line, such as 12 + 3.</source>
+        <translation>Una operación por línea, por ejemplo 12 + 3.</translation>
+    </message>
+    <message>
+        <source>&amp;Open a Text File...</source>
+        <translation>&amp;Abrir un archivo de texto...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>Add from a List</source>
+        <translation>Añadir desde una lista</translation>
+    </message>
+    <message>
+        <source>Paste your list below, or open a text file.</source>
+        <translation>Pega tu lista aquí abajo o abre un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>List of questions</source>
+        <translation>Lista de preguntas</translation>
+    </message>
+    <message>
+        <source>Opens a text file of questions, one a line (Alt+O)</source>
+        <translation>Abre un archivo de texto con preguntas, una por línea (Alt+A)</translation>
+    </message>
+    <message>
+        <source>What will be added:</source>
+        <translation>Lo que se añadirá:</translation>
+    </message>
+    <message>
+        <source>What will be added</source>
+        <translation>Lo que se añadirá</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>Archivos de texto (*.txt *.csv *.tsv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The list is empty: paste a list or open a text file.</source>
+        <translation>La lista está vacía: pega una lista o abre un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Questions to add: %1. Lines that cannot be added: %2.</source>
+        <translation>Preguntas que se añadirán: %1. Líneas que no se pueden añadir: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 was %2.</source>
+        <translation>La línea %1 fue %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be added: %2</source>
+        <translation>No se puede añadir la línea %1: %2</translation>
     </message>
 </context>
 <context>
@@ -345,21 +491,33 @@
         <source>You Must Enter A Valid Number</source>
         <translation>Escribe un número válido</translation>
     </message>
-    <message>
-        <source>So far, you have completed %1 problem.</source>
-        <translation>Hasta ahora has hecho %1 operación.</translation>
+    <message numerus="yes">
+        <source>So far, you have completed %n problem.</source>
+        <translation>
+            <numerusform>Hasta ahora has hecho %n operación.</numerusform>
+            <numerusform>Hasta ahora has hecho %n operaciones.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>So far, you have completed %1 problems.</source>
-        <translation>Hasta ahora has hecho %1 operaciones.</translation>
+    <message numerus="yes">
+        <source>So far, you have completed %n problems.</source>
+        <translation>
+            <numerusform>Hasta ahora has hecho %n operación.</numerusform>
+            <numerusform>Hasta ahora has hecho %n operaciones.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you answer this problem, you will have %1 problem left.</source>
-        <translation>Después de esta operación te quedará %1 operación.</translation>
+    <message numerus="yes">
+        <source>After you answer this problem, you will have %n problem left.</source>
+        <translation>
+            <numerusform>Después de esta operación te quedará %n operación.</numerusform>
+            <numerusform>Después de esta operación te quedarán %n operaciones.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you answer this problem, you will have %1 problems left.</source>
-        <translation>Después de esta operación te quedarán %1 operaciones.</translation>
+    <message numerus="yes">
+        <source>After you answer this problem, you will have %n problems left.</source>
+        <translation>
+            <numerusform>Después de esta operación te quedará %n operación.</numerusform>
+            <numerusform>Después de esta operación te quedarán %n operaciones.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -383,6 +541,10 @@
     <message>
         <source>Use a name that will help you remember what the quiz is about. For example, if you create a mathematics quiz based on your mathematics problems for the week of March 24 you could name the file &quot;Mathematics March 24.&quot;</source>
         <translation>Elige un nombre que te recuerde de qué trata el cuestionario. Por ejemplo, si creas un cuestionario con tus operaciones de la semana del 24 de marzo, puedes llamar al archivo «Mates 24 de marzo».</translation>
+    </message>
+    <message>
+        <source>The quiz &quot;%1&quot; is read-only, so it cannot be replaced. Please choose another name for your quiz.</source>
+        <translation>El cuestionario «%1» es de solo lectura, así que no se puede sustituir. Elige otro nombre para tu cuestionario.</translation>
     </message>
 </context>
 <context>
@@ -553,6 +715,14 @@
         <source>Questions of the quiz</source>
         <translation>Preguntas del cuestionario</translation>
     </message>
+    <message>
+        <source>Add from a List...</source>
+        <translation>Desde una lista...</translation>
+    </message>
+    <message>
+        <source>Adds many questions at once from a list you paste or a text file, one a line.</source>
+        <translation>Añade muchas preguntas a la vez desde una lista pegada o un archivo de texto, una por línea.</translation>
+    </message>
 </context>
 <context>
     <name>CQuestionPage</name>
@@ -576,16 +746,84 @@
         <translation>Formato de archivo desconocido</translation>
     </message>
     <message>
-        <source>The quiz file %1 could not be opened: %2</source>
-        <translation>No se ha podido abrir el archivo de cuestionario %1: %2</translation>
-    </message>
-    <message>
         <source>The quiz file %1 is damaged or incomplete, so it could not be opened.</source>
         <translation>El archivo de cuestionario %1 está dañado o incompleto, así que no se ha podido abrir.</translation>
     </message>
     <message>
         <source>The quiz could not be saved to %1: %2. The quiz file on disk was not changed.</source>
         <translation>No se ha podido guardar el cuestionario en %1: %2. El archivo del cuestionario en el disco no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>it holds more than %L1 questions, the most a quiz can have</source>
+        <translation>tiene más de %L1 preguntas, el máximo de un cuestionario</translation>
+    </message>
+    <message>
+        <source>a text in it is longer than %L1 characters, the longest a quiz can hold</source>
+        <translation>uno de sus textos tiene más de %L1 caracteres, el máximo de un cuestionario</translation>
+    </message>
+    <message>
+        <source>it is larger than %L1 MB, the largest quiz file the Tutorama opens</source>
+        <translation>ocupa más de %L1 MB, el mayor archivo de cuestionario que abre el Tutorama</translation>
+    </message>
+    <message>
+        <source>the file or its folder does not exist</source>
+        <translation>el archivo o su carpeta no existe</translation>
+    </message>
+    <message>
+        <source>you are not allowed to use this file or its folder</source>
+        <translation>no tienes permiso para usar este archivo o su carpeta</translation>
+    </message>
+    <message>
+        <source>the disk can only be read, not written</source>
+        <translation>el disco solo se puede leer, no escribir</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>you have used all the disk space you are allowed</source>
+        <translation>has usado todo el espacio de disco que se te permite</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this computer lets you make files</source>
+        <translation>el archivo sería más grande de lo que este ordenador te permite</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>no se pudo leer o escribir el disco</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the system refused (%1)</source>
+        <translation>el sistema lo ha rechazado (%1)</translation>
+    </message>
+    <message>
+        <source>The quiz file %1 could not be opened: %2.</source>
+        <translation>No se ha podido abrir el archivo de cuestionario %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it may be a folder, a device or a pipe), so it cannot be opened as a quiz.</source>
+        <translation>%1 no es un archivo normal (puede ser una carpeta, un dispositivo o una tubería), así que no se puede abrir como cuestionario.</translation>
+    </message>
+    <message>
+        <source>The quiz could not be saved to %1: %2. No quiz file was made there.</source>
+        <translation>No se ha podido guardar el cuestionario en %1: %2. No se ha creado ningún archivo allí.</translation>
+    </message>
+    <message>
+        <source>The quiz could not be saved to %1: %2. The quiz file there may now be damaged; your questions are still here, so save the quiz elsewhere.</source>
+        <translation>No se ha podido guardar el cuestionario en %1: %2. Puede que el archivo de cuestionario de allí esté dañado; tus preguntas siguen aquí, así que guarda el cuestionario en otro sitio.</translation>
     </message>
 </context>
 <context>
@@ -620,6 +858,26 @@
     <message>
         <source>Quiz Files (*.qiz)</source>
         <translation>Archivos de cuestionario (*.qiz)</translation>
+    </message>
+    <message>
+        <source>Some of your questions are not saved: the quiz could not be saved to %1.
+
+Do you want to save the quiz under another name or in another folder before you leave it?</source>
+        <translation>Algunas de tus preguntas no están guardadas: no se ha podido guardar el cuestionario en %1.
+
+¿Quieres guardar el cuestionario con otro nombre o en otra carpeta antes de salir?</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Without Saving</source>
+        <translation>&amp;Salir sin guardar</translation>
+    </message>
+    <message>
+        <source>S&amp;tay Here</source>
+        <translation>&amp;Quedarme aquí</translation>
     </message>
 </context>
 <context>
@@ -753,6 +1011,13 @@
     </message>
 </context>
 <context>
+    <name>CQuizVoice</name>
+    <message>
+        <source>%1 (no voice here: English is spoken)</source>
+        <translation>%1 (aquí no hay voz: se lee en inglés)</translation>
+    </message>
+</context>
+<context>
     <name>CScorePage</name>
     <message>
         <source>Retake Quiz</source>
@@ -833,21 +1098,33 @@
         <source>Click here to hear the sound</source>
         <translation>Haz clic aquí para oír la palabra</translation>
     </message>
-    <message>
-        <source>So far, you have spelled %1 word.</source>
-        <translation>Hasta ahora has escrito %1 palabra.</translation>
+    <message numerus="yes">
+        <source>So far, you have spelled %n word.</source>
+        <translation>
+            <numerusform>Hasta ahora has escrito %n palabra.</numerusform>
+            <numerusform>Hasta ahora has escrito %n palabras.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>So far, you have spelled %1 words.</source>
-        <translation>Hasta ahora has escrito %1 palabras.</translation>
+    <message numerus="yes">
+        <source>So far, you have spelled %n words.</source>
+        <translation>
+            <numerusform>Hasta ahora has escrito %n palabra.</numerusform>
+            <numerusform>Hasta ahora has escrito %n palabras.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you spell this word, you will have %1 word left.</source>
-        <translation>Después de esta palabra te quedará %1 palabra.</translation>
+    <message numerus="yes">
+        <source>After you spell this word, you will have %n word left.</source>
+        <translation>
+            <numerusform>Después de esta palabra te quedará %n palabra.</numerusform>
+            <numerusform>Después de esta palabra te quedarán %n palabras.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you spell this word, you will have %1 words left.</source>
-        <translation>Después de esta palabra te quedarán %1 palabras.</translation>
+    <message numerus="yes">
+        <source>After you spell this word, you will have %n words left.</source>
+        <translation>
+            <numerusform>Después de esta palabra te quedará %n palabra.</numerusform>
+            <numerusform>Después de esta palabra te quedarán %n palabras.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -887,6 +1164,14 @@
     <message>
         <source>Ne&amp;w Quiz</source>
         <translation>&amp;Nuevo cuestionario</translation>
+    </message>
+    <message>
+        <source>You may look at this quiz, but not change the file %1.
+
+If you change the quiz, the Tutorama keeps your changes and offers to save them in a copy with Save As when you leave the quiz.</source>
+        <translation>Puedes ver este cuestionario, pero no cambiar el archivo %1.
+
+Si cambias el cuestionario, el Tutorama guarda tus cambios y te ofrece guardarlos en una copia con Guardar como cuando salgas del cuestionario.</translation>
     </message>
 </context>
 <context>
@@ -1476,19 +1761,48 @@ haz clic en &lt;B&gt;Siguiente&lt;N&gt;.
         <source>A red cross: the statement is false.</source>
         <translation>Una cruz roja: la afirmación es falsa.</translation>
     </message>
+    <message numerus="yes">
+        <source>So far, you have answered %n question.</source>
+        <translation>
+            <numerusform>Hasta ahora has contestado %n pregunta.</numerusform>
+            <numerusform>Hasta ahora has contestado %n preguntas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have answered %n questions.</source>
+        <translation>
+            <numerusform>Hasta ahora has contestado %n pregunta.</numerusform>
+            <numerusform>Hasta ahora has contestado %n preguntas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this question, you will have %n question left.</source>
+        <translation>
+            <numerusform>Después de esta pregunta te quedará %n pregunta.</numerusform>
+            <numerusform>Después de esta pregunta te quedarán %n preguntas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this question, you will have %n questions left.</source>
+        <translation>
+            <numerusform>Después de esta pregunta te quedará %n pregunta.</numerusform>
+            <numerusform>Después de esta pregunta te quedarán %n preguntas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CVoiceChoice</name>
     <message>
-        <source>question</source>
-        <translation>pregunta</translation>
+        <source>Words are spoken in:</source>
+        <translation>Leer las palabras en:</translation>
     </message>
     <message>
-        <source>questions</source>
-        <translation>preguntas</translation>
+        <source>Language of the voice</source>
+        <translation>Idioma de la voz</translation>
     </message>
     <message>
-        <source>So far, you have answered %1 %2.
-After you answer this question, you will have %3 %4 left.</source>
-        <translation>Hasta ahora has contestado %1 %2.
-Después de esta pregunta te quedarán: %3 %4.</translation>
+        <source>The language the computer reads the spelling words in.</source>
+        <translation>El idioma en el que el ordenador lee las palabras.</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1843,10 @@ Después de esta pregunta te quedarán: %3 %4.</translation>
         <source>Tutorama</source>
         <translation>Tutorama</translation>
     </message>
+    <message>
+        <source>The quiz you have opened has questions, but no quiz type has been chosen for it yet, so it cannot be taken. Choose its type on the next page.</source>
+        <translation>El cuestionario que has abierto tiene preguntas, pero aún no tiene un tipo, así que no se puede hacer. Elige su tipo en la página siguiente.</translation>
+    </message>
 </context>
 <context>
     <name>CWidgetPrompt</name>
@@ -1550,6 +1868,152 @@ Después de esta pregunta te quedarán: %3 %4.</translation>
     <message>
         <source>There is a problem with the equation you entered. The equation must be a number, then either &quot;+,-,* or /&quot;, followed by another number</source>
         <translation>Hay un problema con la operación que has escrito. La operación debe ser un número, luego «+», «-», «*» o «/», y después otro número</translation>
+    </message>
+</context>
+<context>
+    <name>PictureWords</name>
+    <message>
+        <source>Welcome to the Tutorama!</source>
+        <translation>¡Bienvenido al Tutorama!</translation>
+    </message>
+    <message>
+        <source>Make or Modify a Quiz</source>
+        <translation>Crear o cambiar un cuestionario</translation>
+    </message>
+    <message>
+        <source>Name Your Quiz</source>
+        <translation>Ponle nombre a tu cuestionario</translation>
+    </message>
+    <message>
+        <source>Choose a Quiz Format</source>
+        <translation>Elige un tipo de cuestionario</translation>
+    </message>
+    <message>
+        <source>True/False Quiz Manager</source>
+        <translation>Cuestionario de verdadero o falso</translation>
+    </message>
+    <message>
+        <source>True/False Quiz</source>
+        <translation>Verdadero o falso</translation>
+    </message>
+    <message>
+        <source>Taking a True/False Quiz</source>
+        <translation>Hacer un verdadero o falso</translation>
+    </message>
+    <message>
+        <source>True/False Quiz Advice</source>
+        <translation>Consejos: verdadero o falso</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz Manager</source>
+        <translation>Cuestionario de tarjetas</translation>
+    </message>
+    <message>
+        <source>Making Flash Cards</source>
+        <translation>Crear tarjetas</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Taking a Flash Card Quiz</source>
+        <translation>Hacer un cuestionario de tarjetas</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz Advice</source>
+        <translation>Consejos: tarjetas</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz Manager</source>
+        <translation>Cuestionario de dictado</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz</source>
+        <translation>Dictado</translation>
+    </message>
+    <message>
+        <source>Taking a Spelling Quiz</source>
+        <translation>Hacer un dictado</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz Advice</source>
+        <translation>Consejos: dictado</translation>
+    </message>
+    <message>
+        <source>Math Quiz Manager</source>
+        <translation>Cuestionario de matemáticas</translation>
+    </message>
+    <message>
+        <source>Making Math Problems</source>
+        <translation>Crear operaciones</translation>
+    </message>
+    <message>
+        <source>Math Quiz</source>
+        <translation>Matemáticas</translation>
+    </message>
+    <message>
+        <source>Taking a Math Quiz</source>
+        <translation>Hacer un cuestionario de matemáticas</translation>
+    </message>
+    <message>
+        <source>Math Quiz Advice</source>
+        <translation>Consejos: matemáticas</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Tu resultado</translation>
+    </message>
+    <message>
+        <source>Front of the card</source>
+        <translation>Anverso de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Back of the card</source>
+        <translation>Reverso de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Anverso</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Reverso</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Afirmación</translation>
+    </message>
+    <message>
+        <source>Spelling Word</source>
+        <translation>Palabra del dictado</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Verdadero</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+</context>
+<context>
+    <name>PrintLayout</name>
+    <message>
+        <source>True</source>
+        <translation>Verdadero</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Falso</translation>
+    </message>
+    <message>
+        <source>In quiz file %1 you got %2 out of %3 right.</source>
+        <translation>En el cuestionario %1 acertaste %2 de %3.</translation>
+    </message>
+    <message>
+        <source>That equals %1%.</source>
+        <translation>Eso es un %1 %.</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Correct. You got it right!</source>
-        <translation>Bravo. C’est la bonne réponse !</translation>
+        <translation>Bravo. C’est la bonne réponse&#xa0;!</translation>
     </message>
     <message>
         <source>No. That is not correct.</source>
@@ -67,22 +67,26 @@
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
-        <translation>Essaie « %1 --help » pour en savoir plus.</translation>
+        <translation>Essaie «&#xa0;%1 --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
         <source>Only one quiz can be opened at a time.</source>
         <translation>On ne peut ouvrir qu’un seul quiz à la fois.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
     </message>
 </context>
 <context>
     <name>CEditPage</name>
     <message>
         <source>Tutorama: Question %1 of %2</source>
-        <translation>Tutorama : question %1 sur %2</translation>
+        <translation>Tutorama&#xa0;: question %1 sur %2</translation>
     </message>
     <message>
         <source>Do you want to complete this question first?</source>
-        <translation>Veux-tu d’abord terminer cette question ?</translation>
+        <translation>Veux-tu d’abord terminer cette question&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -108,7 +112,7 @@
     </message>
     <message>
         <source>Next ?</source>
-        <translation>Suivante ?</translation>
+        <translation>Suivante&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -166,7 +170,7 @@
     </message>
     <message>
         <source>Make your selection below:</source>
-        <translation>Fais ton choix ci-dessous :</translation>
+        <translation>Fais ton choix ci-dessous&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>This quiz has %n flash cards(s).</source>
@@ -179,36 +183,48 @@
 <context>
     <name>CFlashCardTakePage</name>
     <message>
-        <source>So far, you have completed %1 card.</source>
-        <translation>Jusqu’ici, tu as fait %1 carte.</translation>
-    </message>
-    <message>
-        <source>So far, you have completed %1 cards.</source>
-        <translation>Jusqu’ici, tu as fait %1 cartes.</translation>
-    </message>
-    <message>
-        <source>After you complete this card, you will have %1 card left</source>
-        <translation>Après cette carte, il te restera %1 carte</translation>
-    </message>
-    <message>
-        <source>After you complete this card, you will have %1 cards left</source>
-        <translation>Après cette carte, il te restera %1 cartes</translation>
-    </message>
-    <message>
         <source>Front of the card</source>
         <translation>Recto de la carte</translation>
     </message>
     <message>
         <source>Your answer: the back of the card</source>
-        <translation>Ta réponse : le verso de la carte</translation>
+        <translation>Ta réponse&#xa0;: le verso de la carte</translation>
     </message>
     <message>
         <source>Your answer: the front of the card</source>
-        <translation>Ta réponse : le recto de la carte</translation>
+        <translation>Ta réponse&#xa0;: le recto de la carte</translation>
     </message>
     <message>
         <source>Back of the card</source>
         <translation>Verso de la carte</translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have completed %n card.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as fait %n carte.</numerusform>
+            <numerusform>Jusqu’ici, tu as fait %n cartes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have completed %n cards.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as fait %n carte.</numerusform>
+            <numerusform>Jusqu’ici, tu as fait %n cartes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you complete this card, you will have %n card left</source>
+        <translation>
+            <numerusform>Après cette carte, il te restera %n carte</numerusform>
+            <numerusform>Après cette carte, il te restera %n cartes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you complete this card, you will have %n cards left</source>
+        <translation>
+            <numerusform>Après cette carte, il te restera %n carte</numerusform>
+            <numerusform>Après cette carte, il te restera %n cartes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -220,6 +236,136 @@
     <message>
         <source>Help text</source>
         <translation>Texte d’aide</translation>
+    </message>
+</context>
+<context>
+    <name>CListImport</name>
+    <message>
+        <source>cut to %1 characters, the most a question box holds</source>
+        <translation>coupée à %1 caractères, le maximum d’une case de question</translation>
+    </message>
+    <message>
+        <source>the quiz has no kind yet</source>
+        <translation>le quiz n’a pas encore de type</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>no True or False after the statement (put a tab or &quot;;&quot; between them)</source>
+        <translation>pas de Vrai ou Faux après l’affirmation (mets une tabulation ou «&#xa0;;&#xa0;» entre les deux)</translation>
+    </message>
+    <message>
+        <source>the statement is missing</source>
+        <translation>l’affirmation manque</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither True nor False</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni Vrai ni Faux</translation>
+    </message>
+    <message>
+        <source>no back for the card (put a tab, &quot;;&quot;, &quot;,&quot; or &quot; = &quot; between front and back)</source>
+        <translation>pas de verso pour la carte (mets une tabulation, «&#xa0;;&#xa0;», «&#xa0;,&#xa0;» ou «&#xa0;=&#xa0;» entre le recto et le verso)</translation>
+    </message>
+    <message>
+        <source>more than two parts: a card has a front and a back</source>
+        <translation>plus de deux parties&#xa0;: une carte a un recto et un verso</translation>
+    </message>
+    <message>
+        <source>the front of the card is empty</source>
+        <translation>le recto de la carte est vide</translation>
+    </message>
+    <message>
+        <source>the back of the card is empty</source>
+        <translation>le verso de la carte est vide</translation>
+    </message>
+    <message>
+        <source>This file is not a text file. Save the list as text (one question a line) and open that.</source>
+        <translation>Ce fichier n’est pas un fichier texte. Enregistre la liste en texte (une question par ligne) et ouvre ce fichier.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a list: it holds %1, and a list can hold at most %2.</source>
+        <translation>Ce fichier est trop grand pour être une liste&#xa0;: il contient %1, et une liste peut contenir au plus %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CListImportDlg</name>
+    <message>
+        <source>One statement a line, then a tab or &quot;;&quot; and True or False.</source>
+        <translation>Une affirmation par ligne, puis une tabulation ou «&#xa0;;&#xa0;» et Vrai ou Faux.</translation>
+    </message>
+    <message>
+        <source>One card a line: the front, then a tab, &quot;;&quot;, &quot;,&quot; or &quot; = &quot;, then the back.</source>
+        <translation>Une carte par ligne&#xa0;: le recto, puis une tabulation, «&#xa0;;&#xa0;», «&#xa0;,&#xa0;» ou «&#xa0;=&#xa0;», puis le verso.</translation>
+    </message>
+    <message>
+        <source>One word a line.</source>
+        <translation>Un mot par ligne.</translation>
+    </message>
+    <message>
+        <source>One problem a line, such as 12 + 3.</source>
+        <translation>Un calcul par ligne, par exemple 12 + 3.</translation>
+    </message>
+    <message>
+        <source>&amp;Open a Text File...</source>
+        <translation>&amp;Ouvrir un fichier texte...</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add from a List</source>
+        <translation>Ajouter depuis une liste</translation>
+    </message>
+    <message>
+        <source>Paste your list below, or open a text file.</source>
+        <translation>Colle ta liste ci-dessous, ou ouvre un fichier texte.</translation>
+    </message>
+    <message>
+        <source>List of questions</source>
+        <translation>Liste des questions</translation>
+    </message>
+    <message>
+        <source>Opens a text file of questions, one a line (Alt+O)</source>
+        <translation>Ouvre un fichier texte de questions, une par ligne (Alt+O)</translation>
+    </message>
+    <message>
+        <source>What will be added:</source>
+        <translation>Ce qui sera ajouté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>What will be added</source>
+        <translation>Ce qui sera ajouté</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt *.csv *.tsv);;All Files (*)</source>
+        <translation>Fichiers texte (*.txt *.csv *.tsv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The list is empty: paste a list or open a text file.</source>
+        <translation>La liste est vide&#xa0;: colle une liste ou ouvre un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Questions to add: %1. Lines that cannot be added: %2.</source>
+        <translation>Questions à ajouter&#xa0;: %1. Lignes impossibles à ajouter&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 was %2.</source>
+        <translation>La ligne %1 a été %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 cannot be added: %2</source>
+        <translation>La ligne %1 ne peut pas être ajoutée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -323,7 +469,7 @@
     </message>
     <message>
         <source>Problem:</source>
-        <translation>Calcul :</translation>
+        <translation>Calcul&#xa0;:</translation>
     </message>
     <message>
         <source>Problem</source>
@@ -331,7 +477,7 @@
     </message>
     <message>
         <source>Answer:</source>
-        <translation>Réponse :</translation>
+        <translation>Réponse&#xa0;:</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -345,21 +491,33 @@
         <source>You Must Enter A Valid Number</source>
         <translation>Tape un nombre valide</translation>
     </message>
-    <message>
-        <source>So far, you have completed %1 problem.</source>
-        <translation>Jusqu’ici, tu as fait %1 calcul.</translation>
+    <message numerus="yes">
+        <source>So far, you have completed %n problem.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as fait %n calcul.</numerusform>
+            <numerusform>Jusqu’ici, tu as fait %n calculs.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>So far, you have completed %1 problems.</source>
-        <translation>Jusqu’ici, tu as fait %1 calculs.</translation>
+    <message numerus="yes">
+        <source>So far, you have completed %n problems.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as fait %n calcul.</numerusform>
+            <numerusform>Jusqu’ici, tu as fait %n calculs.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you answer this problem, you will have %1 problem left.</source>
-        <translation>Après ce calcul, il te restera %1 calcul.</translation>
+    <message numerus="yes">
+        <source>After you answer this problem, you will have %n problem left.</source>
+        <translation>
+            <numerusform>Après ce calcul, il te restera %n calcul.</numerusform>
+            <numerusform>Après ce calcul, il te restera %n calculs.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you answer this problem, you will have %1 problems left.</source>
-        <translation>Après ce calcul, il te restera %1 calculs.</translation>
+    <message numerus="yes">
+        <source>After you answer this problem, you will have %n problems left.</source>
+        <translation>
+            <numerusform>Après ce calcul, il te restera %n calcul.</numerusform>
+            <numerusform>Après ce calcul, il te restera %n calculs.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -378,11 +536,15 @@
     </message>
     <message>
         <source>A disk: choose where to save your quiz and its name.</source>
-        <translation>Une disquette : choisis où enregistrer ton quiz et son nom.</translation>
+        <translation>Une disquette&#xa0;: choisis où enregistrer ton quiz et son nom.</translation>
     </message>
     <message>
         <source>Use a name that will help you remember what the quiz is about. For example, if you create a mathematics quiz based on your mathematics problems for the week of March 24 you could name the file &quot;Mathematics March 24.&quot;</source>
-        <translation>Choisis un nom qui te rappelle de quoi parle le quiz. Par exemple, si tu crées un quiz avec tes calculs de la semaine du 24 mars, tu peux appeler le fichier « Maths 24 mars ».</translation>
+        <translation>Choisis un nom qui te rappelle de quoi parle le quiz. Par exemple, si tu crées un quiz avec tes calculs de la semaine du 24 mars, tu peux appeler le fichier «&#xa0;Maths 24 mars&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The quiz &quot;%1&quot; is read-only, so it cannot be replaced. Please choose another name for your quiz.</source>
+        <translation>Le quiz «&#xa0;%1&#xa0;» est en lecture seule, il ne peut donc pas être remplacé. Choisis un autre nom pour ton quiz.</translation>
     </message>
 </context>
 <context>
@@ -393,7 +555,7 @@
     </message>
     <message>
         <source>What do you want to print?</source>
-        <translation>Que veux-tu imprimer ?</translation>
+        <translation>Que veux-tu imprimer&#xa0;?</translation>
     </message>
     <message>
         <source>Quiz</source>
@@ -440,15 +602,15 @@
     <name>CQuestionListModel</name>
     <message>
         <source>%1. T: %2</source>
-        <translation>%1. V : %2</translation>
+        <translation>%1. V&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1. F: %2</source>
-        <translation>%1. F : %2</translation>
+        <translation>%1. F&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1. F: %2  B: %3</source>
-        <translation>%1. R : %2  V : %3</translation>
+        <translation>%1. R&#xa0;: %2  V&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -459,7 +621,7 @@
     <name>CQuestionManagerPage</name>
     <message>
         <source>Statements:</source>
-        <translation>Affirmations :</translation>
+        <translation>Affirmations&#xa0;:</translation>
     </message>
     <message>
         <source>No Statements Defined Yet</source>
@@ -479,7 +641,7 @@
     </message>
     <message>
         <source>Flash Cards:</source>
-        <translation>Cartes mémoire :</translation>
+        <translation>Cartes mémoire&#xa0;:</translation>
     </message>
     <message>
         <source>No Flash Cards Defined Yet</source>
@@ -519,7 +681,7 @@
     </message>
     <message>
         <source>Math Problems:</source>
-        <translation>Calculs :</translation>
+        <translation>Calculs&#xa0;:</translation>
     </message>
     <message>
         <source>No Math Problems Defined Yet</source>
@@ -553,20 +715,28 @@
         <source>Questions of the quiz</source>
         <translation>Questions du quiz</translation>
     </message>
+    <message>
+        <source>Add from a List...</source>
+        <translation>Depuis une liste...</translation>
+    </message>
+    <message>
+        <source>Adds many questions at once from a list you paste or a text file, one a line.</source>
+        <translation>Ajoute d’un coup beaucoup de questions depuis une liste collée ou un fichier texte, une par ligne.</translation>
+    </message>
 </context>
 <context>
     <name>CQuestionPage</name>
     <message>
         <source>Tutorama: %1</source>
-        <translation>Tutorama : %1</translation>
+        <translation>Tutorama&#xa0;: %1</translation>
     </message>
     <message>
         <source>Do you want to try this question later?</source>
-        <translation>Veux-tu essayer cette question plus tard ?</translation>
+        <translation>Veux-tu essayer cette question plus tard&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to quit the quiz?</source>
-        <translation>Veux-tu vraiment arrêter le quiz ?</translation>
+        <translation>Veux-tu vraiment arrêter le quiz&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -576,16 +746,84 @@
         <translation>Format de fichier inconnu</translation>
     </message>
     <message>
-        <source>The quiz file %1 could not be opened: %2</source>
-        <translation>Le fichier de quiz %1 n’a pas pu être ouvert : %2</translation>
-    </message>
-    <message>
         <source>The quiz file %1 is damaged or incomplete, so it could not be opened.</source>
         <translation>Le fichier de quiz %1 est abîmé ou incomplet, il n’a donc pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The quiz could not be saved to %1: %2. The quiz file on disk was not changed.</source>
-        <translation>Le quiz n’a pas pu être enregistré dans %1 : %2. Le fichier de quiz sur le disque n’a pas été modifié.</translation>
+        <translation>Le quiz n’a pas pu être enregistré dans %1&#xa0;: %2. Le fichier de quiz sur le disque n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>it holds more than %L1 questions, the most a quiz can have</source>
+        <translation>il contient plus de %L1 questions, le maximum pour un quiz</translation>
+    </message>
+    <message>
+        <source>a text in it is longer than %L1 characters, the longest a quiz can hold</source>
+        <translation>un de ses textes dépasse %L1 caractères, le maximum pour un quiz</translation>
+    </message>
+    <message>
+        <source>it is larger than %L1 MB, the largest quiz file the Tutorama opens</source>
+        <translation>il dépasse %L1 Mo, la taille maximale d’un fichier de quiz que le Tutorama ouvre</translation>
+    </message>
+    <message>
+        <source>the file or its folder does not exist</source>
+        <translation>le fichier ou son dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>you are not allowed to use this file or its folder</source>
+        <translation>tu n’as pas le droit d’utiliser ce fichier ou son dossier</translation>
+    </message>
+    <message>
+        <source>the disk can only be read, not written</source>
+        <translation>le disque peut seulement être lu, pas écrit</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>you have used all the disk space you are allowed</source>
+        <translation>tu as utilisé toute la place disque permise</translation>
+    </message>
+    <message>
+        <source>the file would be larger than this computer lets you make files</source>
+        <translation>le fichier serait plus grand que ce que cet ordinateur te permet</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>the disk could not be read or written</source>
+        <translation>le disque n’a pas pu être lu ou écrit</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the system refused (%1)</source>
+        <translation>le système a refusé (%1)</translation>
+    </message>
+    <message>
+        <source>The quiz file %1 could not be opened: %2.</source>
+        <translation>Le fichier de quiz %1 n’a pas pu être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file (it may be a folder, a device or a pipe), so it cannot be opened as a quiz.</source>
+        <translation>%1 n’est pas un fichier ordinaire (c’est peut-être un dossier, un périphérique ou un tube), il ne peut donc pas être ouvert comme quiz.</translation>
+    </message>
+    <message>
+        <source>The quiz could not be saved to %1: %2. No quiz file was made there.</source>
+        <translation>Le quiz n’a pas pu être enregistré dans %1&#xa0;: %2. Aucun fichier de quiz n’y a été créé.</translation>
+    </message>
+    <message>
+        <source>The quiz could not be saved to %1: %2. The quiz file there may now be damaged; your questions are still here, so save the quiz elsewhere.</source>
+        <translation>Le quiz n’a pas pu être enregistré dans %1&#xa0;: %2. Le fichier de quiz qui s’y trouve est peut-être abîmé&#xa0;; tes questions sont toujours ici, alors enregistre le quiz ailleurs.</translation>
     </message>
 </context>
 <context>
@@ -620,6 +858,26 @@
     <message>
         <source>Quiz Files (*.qiz)</source>
         <translation>Fichiers de quiz (*.qiz)</translation>
+    </message>
+    <message>
+        <source>Some of your questions are not saved: the quiz could not be saved to %1.
+
+Do you want to save the quiz under another name or in another folder before you leave it?</source>
+        <translation>Certaines de tes questions ne sont pas enregistrées&#xa0;: le quiz n’a pas pu être enregistré dans %1.
+
+Veux-tu enregistrer le quiz sous un autre nom ou dans un autre dossier avant de le quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Without Saving</source>
+        <translation>&amp;Quitter sans enregistrer</translation>
+    </message>
+    <message>
+        <source>S&amp;tay Here</source>
+        <translation>&amp;Rester ici</translation>
     </message>
 </context>
 <context>
@@ -685,7 +943,7 @@
     </message>
     <message>
         <source>&amp;New ?</source>
-        <translation>&amp;Nouvelle ?</translation>
+        <translation>&amp;Nouvelle&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;New Word</source>
@@ -697,7 +955,7 @@
     </message>
     <message>
         <source>Skip ?</source>
-        <translation>Plus tard ?</translation>
+        <translation>Plus tard&#xa0;?</translation>
     </message>
     <message>
         <source>Finish</source>
@@ -753,6 +1011,13 @@
     </message>
 </context>
 <context>
+    <name>CQuizVoice</name>
+    <message>
+        <source>%1 (no voice here: English is spoken)</source>
+        <translation>%1 (pas de voix ici&#xa0;: lu en anglais)</translation>
+    </message>
+</context>
+<context>
     <name>CScorePage</name>
     <message>
         <source>Retake Quiz</source>
@@ -768,7 +1033,7 @@
     </message>
     <message>
         <source>You answered %1 out of %2 correctly. That equals %3%.</source>
-        <translation>Bonnes réponses : %1 sur %2. Cela fait %3 %.</translation>
+        <translation>Bonnes réponses&#xa0;: %1 sur %2. Cela fait %3 %.</translation>
     </message>
 </context>
 <context>
@@ -827,27 +1092,39 @@
     </message>
     <message>
         <source>A loudspeaker: hear the spelling word again.</source>
-        <translation>Un haut-parleur : entendre encore le mot.</translation>
+        <translation>Un haut-parleur&#xa0;: entendre encore le mot.</translation>
     </message>
     <message>
         <source>Click here to hear the sound</source>
         <translation>Clique ici pour entendre le mot</translation>
     </message>
-    <message>
-        <source>So far, you have spelled %1 word.</source>
-        <translation>Jusqu’ici, tu as écrit %1 mot.</translation>
+    <message numerus="yes">
+        <source>So far, you have spelled %n word.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as écrit %n mot.</numerusform>
+            <numerusform>Jusqu’ici, tu as écrit %n mots.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>So far, you have spelled %1 words.</source>
-        <translation>Jusqu’ici, tu as écrit %1 mots.</translation>
+    <message numerus="yes">
+        <source>So far, you have spelled %n words.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as écrit %n mot.</numerusform>
+            <numerusform>Jusqu’ici, tu as écrit %n mots.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you spell this word, you will have %1 word left.</source>
-        <translation>Après ce mot, il te restera %1 mot.</translation>
+    <message numerus="yes">
+        <source>After you spell this word, you will have %n word left.</source>
+        <translation>
+            <numerusform>Après ce mot, il te restera %n mot.</numerusform>
+            <numerusform>Après ce mot, il te restera %n mots.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>After you spell this word, you will have %1 words left.</source>
-        <translation>Après ce mot, il te restera %1 mots.</translation>
+    <message numerus="yes">
+        <source>After you spell this word, you will have %n words left.</source>
+        <translation>
+            <numerusform>Après ce mot, il te restera %n mot.</numerusform>
+            <numerusform>Après ce mot, il te restera %n mots.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -858,7 +1135,7 @@
     </message>
     <message>
         <source>A fresh sheet of paper with a star: start a new quiz.</source>
-        <translation>Une feuille toute neuve avec une étoile : commencer un nouveau quiz.</translation>
+        <translation>Une feuille toute neuve avec une étoile&#xa0;: commencer un nouveau quiz.</translation>
     </message>
     <message>
         <source>&amp;Existing Quiz</source>
@@ -866,7 +1143,7 @@
     </message>
     <message>
         <source>A folder with quiz sheets in it: change a quiz you have already made.</source>
-        <translation>Un dossier avec des feuilles de quiz : modifier un quiz que tu as déjà créé.</translation>
+        <translation>Un dossier avec des feuilles de quiz&#xa0;: modifier un quiz que tu as déjà créé.</translation>
     </message>
     <message>
         <source>New Quiz</source>
@@ -887,6 +1164,14 @@
     <message>
         <source>Ne&amp;w Quiz</source>
         <translation>&amp;Nouveau quiz</translation>
+    </message>
+    <message>
+        <source>You may look at this quiz, but not change the file %1.
+
+If you change the quiz, the Tutorama keeps your changes and offers to save them in a copy with Save As when you leave the quiz.</source>
+        <translation>Tu peux regarder ce quiz, mais pas modifier le fichier %1.
+
+Si tu modifies le quiz, le Tutorama garde tes modifications et te propose de les enregistrer dans une copie avec Enregistrer sous quand tu quittes le quiz.</translation>
     </message>
 </context>
 <context>
@@ -909,11 +1194,11 @@
     </message>
     <message>
         <source>Are you sure you want to delete this question?</source>
-        <translation>Veux-tu vraiment supprimer cette question ?</translation>
+        <translation>Veux-tu vraiment supprimer cette question&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to take this quiz now?</source>
-        <translation>Veux-tu faire ce quiz maintenant ?</translation>
+        <translation>Veux-tu faire ce quiz maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>To start making your true-false quiz, click the add a statement button</source>
@@ -933,19 +1218,19 @@
     </message>
     <message>
         <source>Do you want to save this question ?</source>
-        <translation>Veux-tu enregistrer cette question ?</translation>
+        <translation>Veux-tu enregistrer cette question&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to finish this question before you quit?</source>
-        <translation>Veux-tu terminer cette question avant d’arrêter ?</translation>
+        <translation>Veux-tu terminer cette question avant d’arrêter&#xa0;?</translation>
     </message>
     <message>
         <source>If you change the quiz type you will lose your questions. Continue?</source>
-        <translation>Si tu changes le type de quiz, tu perdras tes questions. Continuer ?</translation>
+        <translation>Si tu changes le type de quiz, tu perdras tes questions. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>There is a problem with the equation you entered. The equation must be a number, then either &quot;+,-,* or /&quot;, followed by another number</source>
-        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis « + », « - », « * » ou « / », puis un autre nombre</translation>
+        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis «&#xa0;+&#xa0;», «&#xa0;-&#xa0;», «&#xa0;*&#xa0;» ou «&#xa0;/&#xa0;», puis un autre nombre</translation>
     </message>
     <message>
         <source>If you want to add another statement to your quiz, click the Add a Statement button. If you want to delete or modify a statement, select the statement then click the appropriate button.</source>
@@ -986,7 +1271,7 @@ pour créer des quiz, puis
 pour les faire.
 
 Tu peux créer trois types de
-questions :
+questions&#xa0;:
 &lt;T&gt;• Vrai/Faux
 • Cartes mémoire
 • Calcul</translation>
@@ -1004,7 +1289,7 @@ cards, so make only as many
 as you&apos;ll want to be quizzed
 on later.
 </source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt;
+        <translation>&lt;B&gt;Astuces&#xa0;:&lt;N&gt;
 &lt;T&gt;•Écris un seul mot ou quelques 
 mots sur chaque côté de la 
 carte. Ainsi, l’ordinateur 
@@ -1048,7 +1333,7 @@ your responses on the backs.
         <translation>Elles arrivent dans le désordre, 
 et pas dans l’ordre où tu les as 
 écrites. Avant de commencer le 
-quiz, choisis ce que tu veux voir :
+quiz, choisis ce que tu veux voir&#xa0;:
 
 &lt;T&gt;•Les rectos des cartes, et tu 
 écris tes réponses sur les versos.
@@ -1091,7 +1376,7 @@ dans la case à droite. Clique sur
 de la carte.
 
 Quand les deux côtés sont finis, 
-clique sur &lt;B&gt;Nouvelle ?&lt;N&gt; pour faire une 
+clique sur &lt;B&gt;Nouvelle&#xa0;?&lt;N&gt; pour faire une 
 autre carte. Quand tu as fini tes 
 cartes, clique sur &lt;B&gt;Terminer&lt;N&gt;.
 </translation>
@@ -1106,7 +1391,7 @@ are done entering problems, click the
 </source>
         <translation>Ici, tu crées ton quiz 
 de calcul. Quand un calcul 
-est fini, clique sur &lt;B&gt;Nouvelle ?&lt;N&gt; 
+est fini, clique sur &lt;B&gt;Nouvelle&#xa0;?&lt;N&gt; 
 pour en faire un autre. Quand 
 tu as tapé tous tes calculs, 
 clique sur &lt;B&gt;Terminer&lt;N&gt;.
@@ -1131,9 +1416,9 @@ feras le quiz, tu verras chaque
 calcul et tu taperas le résultat.
 
 
-&lt;T&gt;&lt;B&gt;Exemple :&lt;B&gt;
-&lt;T&gt;Question : 57 + 41 = 
-Réponse :  98
+&lt;T&gt;&lt;B&gt;Exemple&#xa0;:&lt;B&gt;
+&lt;T&gt;Question&#xa0;: 57 + 41 = 
+Réponse&#xa0;:  98
 </translation>
     </message>
     <message>
@@ -1151,7 +1436,7 @@ be shown all the problems, so
 make only as many as you want 
 to be quizzed on later.
 </source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt; 
+        <translation>&lt;B&gt;Astuces&#xa0;:&lt;N&gt; 
 &lt;T&gt;•Tes calculs doivent être de 
 simples additions, soustractions, 
 multiplications ou divisions.
@@ -1260,7 +1545,7 @@ enter only as many as you want to be quizzed
 on later. If you have a lot of words you may
 want to put some of them in a second quiz.
 </source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt;
+        <translation>&lt;B&gt;Astuces&#xa0;:&lt;N&gt;
 &lt;T&gt;•Ton ordinateur doit pouvoir jouer du son,
 sinon tu ne pourras pas faire la dictée.
 •Vérifie bien l’orthographe des mots quand
@@ -1323,7 +1608,7 @@ clear.
 be shown all the statements, so 
 make only as many as you&apos;ll
 want to be quizzed on later.</source>
-        <translation>&lt;B&gt;Astuces :&lt;N&gt;
+        <translation>&lt;B&gt;Astuces&#xa0;:&lt;N&gt;
 &lt;T&gt;• L’ordre de tes affirmations vraies
 et fausses n’a pas d’importance.
 Quand tu feras le quiz, elles
@@ -1348,7 +1633,7 @@ button.
         <translation>Ici, tu écris les affirmations 
 de ton quiz Vrai-Faux. 
 Quand une affirmation est 
-finie, clique sur &lt;B&gt;Nouvelle ?&lt;N&gt;
+finie, clique sur &lt;B&gt;Nouvelle&#xa0;?&lt;N&gt;
 pour écrire une autre question. 
 Quand tu as fini d’écrire 
 tes questions, clique sur 
@@ -1448,7 +1733,7 @@ clique sur &lt;B&gt;Suivant&lt;N&gt;.
     </message>
     <message>
         <source>Tutorama: %1</source>
-        <translation>Tutorama : %1</translation>
+        <translation>Tutorama&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1752,7 @@ clique sur &lt;B&gt;Suivant&lt;N&gt;.
     </message>
     <message>
         <source>A green tick: the statement is true.</source>
-        <translation>Une coche verte : l’affirmation est vraie.</translation>
+        <translation>Une coche verte&#xa0;: l’affirmation est vraie.</translation>
     </message>
     <message>
         <source>&amp;False</source>
@@ -1475,21 +1760,50 @@ clique sur &lt;B&gt;Suivant&lt;N&gt;.
     </message>
     <message>
         <source>A red cross: the statement is false.</source>
-        <translation>Une croix rouge : l’affirmation est fausse.</translation>
+        <translation>Une croix rouge&#xa0;: l’affirmation est fausse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have answered %n question.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as répondu à %n question.</numerusform>
+            <numerusform>Jusqu’ici, tu as répondu à %n questions.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>So far, you have answered %n questions.</source>
+        <translation>
+            <numerusform>Jusqu’ici, tu as répondu à %n question.</numerusform>
+            <numerusform>Jusqu’ici, tu as répondu à %n questions.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this question, you will have %n question left.</source>
+        <translation>
+            <numerusform>Après cette question, il te restera %n question.</numerusform>
+            <numerusform>Après cette question, il te restera %n questions.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>After you answer this question, you will have %n questions left.</source>
+        <translation>
+            <numerusform>Après cette question, il te restera %n question.</numerusform>
+            <numerusform>Après cette question, il te restera %n questions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CVoiceChoice</name>
+    <message>
+        <source>Words are spoken in:</source>
+        <translation>Lire les mots en&#xa0;:</translation>
     </message>
     <message>
-        <source>question</source>
-        <translation>question</translation>
+        <source>Language of the voice</source>
+        <translation>Langue de la voix</translation>
     </message>
     <message>
-        <source>questions</source>
-        <translation>questions</translation>
-    </message>
-    <message>
-        <source>So far, you have answered %1 %2.
-After you answer this question, you will have %3 %4 left.</source>
-        <translation>Jusqu’ici, tu as répondu à %1 %2.
-Après cette question, il te restera %3 %4.</translation>
+        <source>The language the computer reads the spelling words in.</source>
+        <translation>La langue dans laquelle l’ordinateur lit les mots.</translation>
     </message>
 </context>
 <context>
@@ -1500,7 +1814,7 @@ Après cette question, il te restera %3 %4.</translation>
     </message>
     <message>
         <source>A pencil writing questions on a sheet of paper: make or change a quiz.</source>
-        <translation>Un crayon écrit des questions sur une feuille : créer ou modifier un quiz.</translation>
+        <translation>Un crayon écrit des questions sur une feuille&#xa0;: créer ou modifier un quiz.</translation>
     </message>
     <message>
         <source>&amp;Take Quiz</source>
@@ -1508,7 +1822,7 @@ Après cette question, il te restera %3 %4.</translation>
     </message>
     <message>
         <source>A quiz sheet with ticks on it: take a quiz you have made.</source>
-        <translation>Une feuille de quiz avec des coches : faire un quiz que tu as créé.</translation>
+        <translation>Une feuille de quiz avec des coches&#xa0;: faire un quiz que tu as créé.</translation>
     </message>
     <message>
         <source>Make or Modify Quiz</source>
@@ -1530,6 +1844,10 @@ Après cette question, il te restera %3 %4.</translation>
         <source>Tutorama</source>
         <translation>Tutorama</translation>
     </message>
+    <message>
+        <source>The quiz you have opened has questions, but no quiz type has been chosen for it yet, so it cannot be taken. Choose its type on the next page.</source>
+        <translation>Le quiz que tu as ouvert a des questions, mais aucun type de quiz n’a encore été choisi, on ne peut donc pas le faire. Choisis son type à la page suivante.</translation>
+    </message>
 </context>
 <context>
     <name>CWidgetPrompt</name>
@@ -1550,7 +1868,153 @@ Après cette question, il te restera %3 %4.</translation>
     </message>
     <message>
         <source>There is a problem with the equation you entered. The equation must be a number, then either &quot;+,-,* or /&quot;, followed by another number</source>
-        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis « + », « - », « * » ou « / », puis un autre nombre</translation>
+        <translation>Il y a un problème dans le calcul que tu as tapé. Le calcul doit être un nombre, puis «&#xa0;+&#xa0;», «&#xa0;-&#xa0;», «&#xa0;*&#xa0;» ou «&#xa0;/&#xa0;», puis un autre nombre</translation>
+    </message>
+</context>
+<context>
+    <name>PictureWords</name>
+    <message>
+        <source>Welcome to the Tutorama!</source>
+        <translation>Bienvenue dans le Tutorama&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Make or Modify a Quiz</source>
+        <translation>Créer ou modifier un quiz</translation>
+    </message>
+    <message>
+        <source>Name Your Quiz</source>
+        <translation>Donne un nom à ton quiz</translation>
+    </message>
+    <message>
+        <source>Choose a Quiz Format</source>
+        <translation>Choisis un type de quiz</translation>
+    </message>
+    <message>
+        <source>True/False Quiz Manager</source>
+        <translation>Gérer un quiz Vrai/Faux</translation>
+    </message>
+    <message>
+        <source>True/False Quiz</source>
+        <translation>Quiz Vrai/Faux</translation>
+    </message>
+    <message>
+        <source>Taking a True/False Quiz</source>
+        <translation>Faire un quiz Vrai/Faux</translation>
+    </message>
+    <message>
+        <source>True/False Quiz Advice</source>
+        <translation>Conseils pour un quiz Vrai/Faux</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz Manager</source>
+        <translation>Gérer un quiz de cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Making Flash Cards</source>
+        <translation>Créer des cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz</source>
+        <translation>Quiz de cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Taking a Flash Card Quiz</source>
+        <translation>Faire un quiz de cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Flash Card Quiz Advice</source>
+        <translation>Conseils pour les cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz Manager</source>
+        <translation>Gérer une dictée</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz</source>
+        <translation>Dictée</translation>
+    </message>
+    <message>
+        <source>Taking a Spelling Quiz</source>
+        <translation>Faire une dictée</translation>
+    </message>
+    <message>
+        <source>Spelling Quiz Advice</source>
+        <translation>Conseils pour la dictée</translation>
+    </message>
+    <message>
+        <source>Math Quiz Manager</source>
+        <translation>Gérer un quiz de calcul</translation>
+    </message>
+    <message>
+        <source>Making Math Problems</source>
+        <translation>Créer des calculs</translation>
+    </message>
+    <message>
+        <source>Math Quiz</source>
+        <translation>Quiz de calcul</translation>
+    </message>
+    <message>
+        <source>Taking a Math Quiz</source>
+        <translation>Faire un quiz de calcul</translation>
+    </message>
+    <message>
+        <source>Math Quiz Advice</source>
+        <translation>Conseils pour le calcul</translation>
+    </message>
+    <message>
+        <source>Your Score</source>
+        <translation>Ton score</translation>
+    </message>
+    <message>
+        <source>Front of the card</source>
+        <translation>Recto de la carte</translation>
+    </message>
+    <message>
+        <source>Back of the card</source>
+        <translation>Verso de la carte</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Affirmation</translation>
+    </message>
+    <message>
+        <source>Spelling Word</source>
+        <translation>Mot de dictée</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+</context>
+<context>
+    <name>PrintLayout</name>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>In quiz file %1 you got %2 out of %3 right.</source>
+        <translation>Dans le quiz %1, tu as eu %2 bonnes réponses sur %3.</translation>
+    </message>
+    <message>
+        <source>That equals %1%.</source>
+        <translation>Cela fait %1&#xa0;%.</translation>
     </message>
 </context>
 </TS>
