@@ -74,6 +74,18 @@ QString Plain(QString text)
 QString FitProblem(QWidget* widget)
 {
     const QFontMetrics metrics = widget->fontMetrics();
+    // A help text is drawn line by line as written, and its label grows to hold them all:
+    // it fits when the page still holds the label.
+    if (widget->inherits("CMarkupLabel")) {
+        const QRect page = widget->parentWidget()->rect();
+        if (page.contains(widget->geometry()))
+            return QString();
+        return QStringLiteral("reaches %1, %2 on a page of %3 x %4")
+            .arg(widget->geometry().right())
+            .arg(widget->geometry().bottom())
+            .arg(page.width())
+            .arg(page.height());
+    }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text().isEmpty() || label->textFormat() == Qt::RichText ||
             Qt::mightBeRichText(label->text()))
@@ -371,8 +383,9 @@ void TestLanguages::aDecimalCommaAnswerIsANumber()
         return;
     }
     const CTakeDriver::Seen seen = take.NextWithFeedback();
-    QCOMPARE(seen.message,
-             QCoreApplication::translate("AnswerJudge", "Correct. You got it right!"));
+    // The message box gives back its no-break spaces (French "réponse !") as plain ones.
+    QCOMPARE(seen.message, QCoreApplication::translate("AnswerJudge", "Correct. You got it right!")
+                               .replace(QChar::Nbsp, QLatin1Char(' ')));
     QCOMPARE(harness.Index(), int(PAGE_SCORE));
     QCOMPARE(harness.Doc()->CountCorrect(), 1);
 }

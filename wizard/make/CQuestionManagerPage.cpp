@@ -22,7 +22,7 @@
 namespace {
 const QPoint kHeaderAt(0, 0);
 const QRect kSideRect(24, 76, 160, 140);
-const QRect kHelpRect(24, 228, 168, 148);
+const QRect kHelpRect(24, 228, 168, 152);
 const QRect kGroupRect(212, 72, 484, 296);
 const QRect kListRect(12, 28, 460, 256); // inside the group box
 constexpr int kButtonTop = 384;

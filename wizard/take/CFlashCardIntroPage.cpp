@@ -18,7 +18,7 @@ const QRect kScoreRect(kIntroRightLeft, kIntroColumnTop + 62, kIntroRightWidth, 
 const QRect kContinueRect(kIntroRightLeft, kIntroColumnTop + 160, kIntroRightWidth, 24);
 // The choice stands beside the side picture, under the count line.
 const QRect kSelectRect(kContentLeft, kContentTop + 40, kContentWidth, 24);
-constexpr int kChoiceWidth = 150; // the whole width answers a click
+constexpr int kChoiceWidth = 170; // the whole width answers a click
 const QRect kShowFrontsRect(kContentLeft + 16, kContentTop + 68, kChoiceWidth, 26);
 const QRect kShowBacksRect(kContentLeft + 16, kContentTop + 96, kChoiceWidth, 26);
 } // namespace
