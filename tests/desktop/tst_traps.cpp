@@ -73,9 +73,12 @@ void DoubleClick(QPushButton* button)
 void StartTaking(CSheetHarness& harness, int kind, QList<QByteArray>* spoken)
 {
     const QString path = harness.PathOf(QStringLiteral("Quiz.qiz"));
+    const bool math = kind == QUIZ_MATH; // a quiz of math holds only problems
     CTakeDriver::WriteQuiz(path, kind,
-                           {{QStringLiteral("one"), kTrueFalseTrue, QStringLiteral("eins")},
-                            {QStringLiteral("two"), kTrueFalseTrue, QStringLiteral("zwei")}});
+                           {{math ? QStringLiteral("1 + 1") : QStringLiteral("one"), kTrueFalseTrue,
+                             QStringLiteral("eins")},
+                            {math ? QStringLiteral("2 + 2") : QStringLiteral("two"), kTrueFalseTrue,
+                             QStringLiteral("zwei")}});
     CTakeDriver::MakeDeterministic(harness.Doc());
     if (kind == QUIZ_SPELLING)
         qobject_cast<CSpellingTakePage*>(harness.Sheet()->Page(QuestionPage(QUIZ_SPELLING)))

@@ -134,10 +134,10 @@ void TestSaveKill::killedSaveLeavesOldOrNewQuiz()
         if (progress->started != progress->finished)
             ++interrupted;
 
-        // Where the system has no unnamed temporary files, a killed save
-        // leaves its half-written file beside the quiz, never under its name.
+        // A killed save leaves its half-written file beside the quiz under a
+        // hidden name of its own, never under the quiz's name.
         const QStringList leftovers =
-            QDir(m_dir.path()).entryList({"quiz.qiz.*"}, QDir::Files | QDir::Hidden);
+            QDir(m_dir.path()).entryList({".quiz.qiz.tutorama-*"}, QDir::Files | QDir::Hidden);
         leftoverFiles += int(leftovers.size());
         for (const QString& name : leftovers)
             QFile::remove(m_dir.filePath(name));
