@@ -1,22 +1,22 @@
-#include "CQtAudioOutput.h"
+#include "CSinkAudioOutput.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QMediaDevices>
 
-CQtAudioOutput::CQtAudioOutput(QObject* parent) : QObject(parent) {}
+CSinkAudioOutput::CSinkAudioOutput(QObject* parent) : QObject(parent) {}
 
-CQtAudioOutput::~CQtAudioOutput()
+CSinkAudioOutput::~CSinkAudioOutput()
 {
     Stop();
 }
 
-bool CQtAudioOutput::HasDevice()
+bool CSinkAudioOutput::HasDevice()
 {
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-void CQtAudioOutput::Play(const QAudioFormat& format, const QByteArray& pcm)
+void CSinkAudioOutput::Play(const QAudioFormat& format, const QByteArray& pcm)
 {
     Stop();
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
@@ -27,11 +27,11 @@ void CQtAudioOutput::Play(const QAudioFormat& format, const QByteArray& pcm)
     m_buffer.setBuffer(&m_pcm);
     m_buffer.open(QIODevice::ReadOnly);
     m_pSink = std::make_unique<QAudioSink>(device, format);
-    connect(m_pSink.get(), &QAudioSink::stateChanged, this, &CQtAudioOutput::OnStateChanged);
+    connect(m_pSink.get(), &QAudioSink::stateChanged, this, &CSinkAudioOutput::OnStateChanged);
     m_pSink->start(&m_buffer);
 }
 
-void CQtAudioOutput::Stop()
+void CSinkAudioOutput::Stop()
 {
     if (m_pSink) {
         m_pSink->disconnect(this);
@@ -42,12 +42,12 @@ void CQtAudioOutput::Stop()
     m_pcm.clear();
 }
 
-bool CQtAudioOutput::IsPlaying() const
+bool CSinkAudioOutput::IsPlaying() const
 {
     return m_pSink && m_pSink->state() == QAudio::ActiveState;
 }
 
-void CQtAudioOutput::OnStateChanged()
+void CSinkAudioOutput::OnStateChanged()
 {
     // The sink goes idle when the buffer has run out (or stops on a device
     // error); stopping it here frees the device, the object goes with the next sound.

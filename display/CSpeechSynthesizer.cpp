@@ -1,12 +1,7 @@
 #include "CSpeechSynthesizer.h"
 
+#include "CSoundEngine.h"
 #include "CSystemSpeechRegistry.h"
-
-#include <QFile>
-
-#include <espeak-ng/speak_lib.h>
-
-#include <cstring>
 
 namespace {
 
@@ -20,22 +15,13 @@ enum class EngineState
 // espeak-ng keeps one engine per process; these mirror its state.
 EngineState g_engineState = EngineState::NotStarted;
 int g_nSampleRate = 0;
-// Where the synthesis under way puts its samples (synthesis is synchronous).
-QList<qint16>* g_pTarget = nullptr;
+// The sound library's engine, once started.
+CSoundEngine* g_pEngine = nullptr;
 
-const char* const kVoice = "en";
-// The language of the voice the engine speaks with now.
+// The language of the voice the engine speaks with now (it starts in English).
 QString g_strVoice;
 // The engine's languages, listed once: its voices do not change while the program runs.
 QStringList g_voiceLanguages;
-
-int ForwardSamples(short* samples, int count, espeak_EVENT* events)
-{
-    (void)events;
-    if (g_pTarget && samples && count > 0)
-        g_pTarget->append(QList<qint16>(samples, samples + count));
-    return 0; // go on synthesising
-}
 
 } // namespace
 
@@ -64,15 +50,13 @@ bool CSpeechSynthesizer::EnsureStarted()
     if (g_engineState == EngineState::NotStarted) {
         // The data the engine check found is the data spoken with, so a spelling
         // quiz offered is never silent (ESPEAK_DATA_PATH may name an empty folder).
-        const QByteArray dataFolder = QFile::encodeName(CSystemSpeechRegistry::EspeakDataFolder());
-        // DONT_EXIT: a missing data folder must fail the call, not end the program.
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0,
-                                           dataFolder.isEmpty() ? nullptr : dataFolder.constData(),
-                                           espeakINITIALIZE_DONT_EXIT);
-        if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
-            espeak_SetSynthCallback(&ForwardSamples);
+        CSoundEngine* engine = CSoundEngine::Get();
+        const int rate =
+            engine ? engine->StartSpeech(CSystemSpeechRegistry::EspeakDataFolder()) : 0;
+        if (rate > 0) {
+            g_pEngine = engine;
             g_nSampleRate = rate;
-            g_strVoice = QString::fromLatin1(kVoice);
+            g_strVoice = DefaultLanguage();
             g_engineState = EngineState::Started;
         } else {
             g_engineState = EngineState::Failed;
@@ -90,7 +74,7 @@ bool CSpeechSynthesizer::UseVoice(const QString& language)
 {
     if (language == g_strVoice)
         return true;
-    if (!HasVoice(language) || espeak_SetVoiceByName(language.toLatin1().constData()) != EE_OK)
+    if (!HasVoice(language) || !g_pEngine->UseVoice(language))
         return false;
     g_strVoice = language;
     return true;
@@ -100,19 +84,7 @@ QStringList CSpeechSynthesizer::VoiceLanguages()
 {
     if (!g_voiceLanguages.isEmpty() || !EnsureStarted())
         return g_voiceLanguages;
-    // Each voice lists its languages as a priority byte followed by a name ("en-gb") and a
-    // zero byte; the list ends with a zero priority. The program speaks plain languages.
-    QStringList languages;
-    for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
-        for (const char* entry = (*voice)->languages; entry && *entry;
-             entry += std::strlen(entry + 1) + 2) {
-            const QString language = QString::fromLatin1(entry + 1).section(QLatin1Char('-'), 0, 0);
-            if (!language.isEmpty() && !languages.contains(language))
-                languages.append(language);
-        }
-    }
-    languages.sort();
-    g_voiceLanguages = languages;
+    g_voiceLanguages = g_pEngine->VoiceLanguages();
     return g_voiceLanguages;
 }
 
@@ -129,11 +101,7 @@ CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text,
         return audio;
     if (!UseVoice(language) && !UseVoice(DefaultLanguage()))
         return audio;
-    const QByteArray utf8 = text.toUtf8();
     audio.sampleRate = g_nSampleRate;
-    g_pTarget = &audio.samples;
-    espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, nullptr);
-    g_pTarget = nullptr;
+    audio.samples = g_pEngine->Synthesize(text);
     return audio;
 }
