@@ -1,12 +1,11 @@
 #include "CWidgetPrompt.h"
 
-#include "CPrinterDialog.h"
+#include "CPrintService.h"
 #include "CYesNoBox.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -70,6 +69,6 @@ QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& fil
 
 bool CWidgetPrompt::ChoosePrinter(QPrinter* printer)
 {
-    CPrinterDialog dialog(printer, m_pParent);
-    return dialog.exec() == QDialog::Accepted;
+    // Asked only while printing, so the print module is there.
+    return m_pPrint && m_pPrint->ChoosePrinter(printer, m_pParent);
 }

@@ -15,6 +15,12 @@ public:
     // module or the function cannot be found (the reason goes to the warnings log). A module
     // once loaded stays loaded.
     static QFunctionPointer Resolve(const QString& module, const char* entry);
+    // What the module's entry `T* entry()` hands out; nullptr without the module.
+    template <typename T> static T* Load(const QString& module, const char* entry)
+    {
+        const auto function = reinterpret_cast<T* (*)()>(Resolve(module, entry));
+        return function ? function() : nullptr;
+    }
 
     // Where modules are looked for, in order.
     static QStringList Folders();

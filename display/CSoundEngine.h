@@ -35,6 +35,5 @@ protected:
     ~CSoundEngine() = default; // the library owns its engine
 };
 
-// The function the sound library exports, found by name.
-using SoundEngineEntry = CSoundEngine* (*)();
+// The function the sound library exports, CSoundEngine* TutoramaSoundEngine(), found by name.
 inline constexpr const char* kSoundEngineEntry = "TutoramaSoundEngine";
