@@ -13,11 +13,14 @@
 // once the program is idle, its peak memory (VmHWM).
 
 #include "BenchSupport.h"
+#include "CActorSvr.h"
 #include "CDesktopWatcher.h"
 #include "CQuizApp.h"
 #include "CQuizPage.h"
 #include "CQuizSheet.h"
 #include "CScriptedPrompt.h"
+#include "CSoundPlayer.h"
+#include "ResourceIds.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -33,6 +36,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -75,7 +79,8 @@ int RunBareDialog(int argc, char** argv)
     return app.exec();
 }
 
-int RunTutorama(int argc, char** argv)
+// Runs afterPaint, if any, once the page has painted and the event loop has ended.
+int RunTutorama(int argc, char** argv, const std::function<int()>& afterPaint = {})
 {
     QApplication app(argc, argv);
     CScriptedPrompt prompt;
@@ -86,7 +91,41 @@ int RunTutorama(int argc, char** argv)
     CFirstPaint watcher;
     sheet->ActivePage()->installEventFilter(&watcher);
     sheet->show();
-    return app.exec();
+    const int status = app.exec();
+    return status == 0 && afterPaint ? afterPaint() : status;
+}
+
+// After the welcome page's first paint, the first sound or the first spoken word, which
+// load the sound module then: the milliseconds from the trigger to the sound handed to the
+// device, written to stdout.
+int FirstSound(bool speech)
+{
+    const auto start = bench::Clock::now();
+    if (speech) {
+        CActorSvr actor;
+        actor.SetText(QStringLiteral("cat"));
+        if (!actor.Speak())
+            return 2;
+    } else {
+        CSoundPlayer player;
+        if (!player.Play(IDW_SCORE))
+            return 2;
+    }
+    std::printf("%f\n", bench::Milliseconds(bench::Clock::now() - start));
+    return 0;
+}
+
+// The figure a child mode writes to stdout.
+double RunReportingChild(const char* self, const char* mode)
+{
+    const std::string command = std::string(self) + " --child " + mode;
+    FILE* child = popen(command.c_str(), "r");
+    double ms = -1;
+    if (!child || std::fscanf(child, "%lf", &ms) != 1 || pclose(child) != 0) {
+        std::fprintf(stderr, "child %s failed\n", mode);
+        std::exit(2);
+    }
+    return ms;
 }
 
 struct Sample
@@ -319,8 +358,10 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        return std::strcmp(argv[2], "bare") == 0 ? RunBareDialog(argc, argv)
-                                                 : RunTutorama(argc, argv);
+        const std::string mode = argv[2];
+        if (mode == "sound" || mode == "word")
+            return RunTutorama(argc, argv, [&mode] { return FirstSound(mode == "word"); });
+        return mode == "bare" ? RunBareDialog(argc, argv) : RunTutorama(argc, argv);
     }
     if (argc == 4 && std::strcmp(argv[1], "--desktop") == 0)
         return MeasureOnDesktop(std::max(3, std::atoi(argv[2])), argv[3]);
@@ -345,7 +386,21 @@ int main(int argc, char** argv)
     bench::PrintRow("offscreen: memory after start-up (max RSS)",
                     bench::MiB(Median(quizRss) * 1024.0), bench::MiB(Median(bareRss) * 1024.0),
                     memoryRatio, "<= 1.5", memoryRatio <= 1.5);
-    const int offscreen = timeRatio <= 1.5 && memoryRatio <= 1.5 ? 0 : 1;
+    // A sound and a word still start at once, though the sound module loads only then.
+    constexpr double kSoundTargetMs = 100.0;
+    std::vector<double> soundMs, wordMs;
+    for (int i = 0; i < std::min(runs, 5); ++i) {
+        soundMs.push_back(RunReportingChild(argv[0], "sound"));
+        wordMs.push_back(RunReportingChild(argv[0], "word"));
+    }
+    const bool soundMet = Median(soundMs) < kSoundTargetMs && Median(wordMs) < kSoundTargetMs;
+    bench::PrintRow("first sound after start-up (loads the module)", bench::Ms(Median(soundMs)),
+                    bench::Ms(kSoundTargetMs), Median(soundMs) / kSoundTargetMs, "< 100 ms",
+                    Median(soundMs) < kSoundTargetMs);
+    bench::PrintRow("first spoken word after start-up (loads it)", bench::Ms(Median(wordMs)),
+                    bench::Ms(kSoundTargetMs), Median(wordMs) / kSoundTargetMs, "< 100 ms",
+                    Median(wordMs) < kSoundTargetMs);
+    const int offscreen = timeRatio <= 1.5 && memoryRatio <= 1.5 && soundMet ? 0 : 1;
     // The window system's figures are medians of 10 runs of each program, as the X11 target says.
     const int desktop =
         RunOnDesktopInBus(argv[0], argc > 1 ? runs : 10, argc > 2 ? argv[2] : TUTORAMA_PROGRAM);
