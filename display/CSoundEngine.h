@@ -28,8 +28,14 @@ public:
     virtual bool UseVoice(const QString& language) = 0;
     // The languages of the engine's voices, as plain codes ("en", "de"), sorted.
     virtual QStringList VoiceLanguages() = 0;
-    // The speech for the text in the voice in use, 16-bit mono samples.
-    virtual QList<qint16> Synthesize(const QString& text) = 0;
+    // Slowly is about half the normal rate.
+    virtual void SetSlow(bool slow) = 0;
+    // The engine's sounds of the text in the voice in use, the separator after each sound and
+    // a space after each word ("b|j|'u:|t|i|f|@L").
+    virtual QString Sounds(const QString& text, char separator) = 0;
+    // The speech for the text in the voice in use, 16-bit mono samples; soundCode: the text is
+    // in the engine's sound code ("[[b|j|'u:]]").
+    virtual QList<qint16> Synthesize(const QString& text, bool soundCode) = 0;
 
 protected:
     ~CSoundEngine() = default; // the library owns its engine

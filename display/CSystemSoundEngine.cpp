@@ -68,13 +68,32 @@ QStringList CSystemSoundEngine::VoiceLanguages()
     return languages;
 }
 
-QList<qint16> CSystemSoundEngine::Synthesize(const QString& text)
+void CSystemSoundEngine::SetSlow(bool slow)
+{
+    espeak_SetParameter(espeakRATE, slow ? espeakRATE_NORMAL / 2 : espeakRATE_NORMAL, 0);
+}
+
+QString CSystemSoundEngine::Sounds(const QString& text, char separator)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const void* rest = utf8.constData();
+    QStringList words;
+    // The engine translates a clause at a time and clears the pointer after the last one.
+    while (rest) {
+        const char* sounds = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, separator << 8);
+        if (sounds)
+            words.append(QString::fromUtf8(sounds));
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+QList<qint16> CSystemSoundEngine::Synthesize(const QString& text, bool soundCode)
 {
     QList<qint16> samples;
     const QByteArray utf8 = text.toUtf8();
     g_pTarget = &samples;
     espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, nullptr);
+                 espeakCHARS_UTF8 | (soundCode ? espeakPHONEMES : 0u), nullptr, nullptr);
     g_pTarget = nullptr;
     return samples;
 }

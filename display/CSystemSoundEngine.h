@@ -11,5 +11,7 @@ public:
     int StartSpeech(const QString& dataFolder) override;
     bool UseVoice(const QString& language) override;
     QStringList VoiceLanguages() override;
-    QList<qint16> Synthesize(const QString& text) override;
+    void SetSlow(bool slow) override;
+    QString Sounds(const QString& text, char separator) override;
+    QList<qint16> Synthesize(const QString& text, bool soundCode) override;
 };
