@@ -151,12 +151,19 @@ private slots:
             QCOMPARE(harness.Doc()->CurrentQuestion()->m_nResponse, kTrue);
         }
 
+        // The keyboard reaches it from the answer, and Space presses it.
+        for (int tab = 0; tab < 4 && QApplication::focusWidget() != button; ++tab)
+            Key(harness, Qt::Key_Tab, Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget(), button);
+        Key(harness, Qt::Key_Space, Qt::NoModifier);
+        QCOMPARE(listener.heard.size(), 4);
+
         // Leaving the page stops it.
         harness.m_prompt.QueueYesNo(true);
         harness.Click(ID_SHEET_FINISH);
         QCOMPARE(harness.Index(), int(PAGE_WELCOME));
         QVERIFY(!listener.output->IsPlaying());
-        QCOMPARE(listener.heard.size(), 3);
+        QCOMPARE(listener.heard.size(), 4);
     }
 
     void readAloudIsOfferedOnlyWithSpeechAndMovesNothing_data()
