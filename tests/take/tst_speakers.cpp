@@ -152,7 +152,11 @@ private slots:
         }
 
         // The keyboard reaches it from the answer, and Space presses it.
-        for (int tab = 0; tab < 4 && QApplication::focusWidget() != button; ++tab)
+        const QString answer = kind == QUIZ_TRUE_FALSE
+                                   ? QStringLiteral("pictureButton%1").arg(IDB_TRUE_BUTTON)
+                                   : QString::fromLatin1(backs ? "frontBox" : "backBox");
+        harness.Find<QWidget>(answer)->setFocus();
+        for (int tab = 0; tab < 3 && QApplication::focusWidget() != button; ++tab)
             Key(harness, Qt::Key_Tab, Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget(), button);
         Key(harness, Qt::Key_Space, Qt::NoModifier);
