@@ -18,8 +18,18 @@ void CActorSvr::SetText(const QString& text)
 
 bool CActorSvr::Speak()
 {
+    return SpeakAt(CSpeechSynthesizer::Pace::Normal);
+}
+
+bool CActorSvr::SpeakSlowly()
+{
+    return SpeakAt(CSpeechSynthesizer::Pace::Slow);
+}
+
+bool CActorSvr::SpeakAt(CSpeechSynthesizer::Pace pace)
+{
     m_pOutput->Stop();
-    const CSpeechSynthesizer::Audio audio = Synthesize(m_strText, m_strLanguage);
+    const CSpeechSynthesizer::Audio audio = Synthesize(m_strText, m_strLanguage, pace);
     if (audio.samples.isEmpty())
         return false;
     m_pOutput->Play(audio.Format(), audio.Pcm());
@@ -31,7 +41,8 @@ void CActorSvr::Stop()
     m_pOutput->Stop();
 }
 
-CSpeechSynthesizer::Audio CActorSvr::Synthesize(const QString& text, const QString& language)
+CSpeechSynthesizer::Audio CActorSvr::Synthesize(const QString& text, const QString& language,
+                                                CSpeechSynthesizer::Pace pace)
 {
-    return CSpeechSynthesizer::Synthesize(text, language);
+    return CSpeechSynthesizer::Synthesize(text, language, pace);
 }

@@ -29,14 +29,18 @@ public:
     QString Language() const { return m_strLanguage; }
     // Says the text last set; false when there is no engine or nothing to say.
     bool Speak();
+    // Says it at about half the rate, a syllable at a time.
+    bool SpeakSlowly();
     void Stop();
 
     // The speech for the text, in memory.
     static CSpeechSynthesizer::Audio
-    Synthesize(const QString& text,
-               const QString& language = CSpeechSynthesizer::DefaultLanguage());
+    Synthesize(const QString& text, const QString& language = CSpeechSynthesizer::DefaultLanguage(),
+               CSpeechSynthesizer::Pace pace = CSpeechSynthesizer::Pace::Normal);
 
 private:
+    bool SpeakAt(CSpeechSynthesizer::Pace pace);
+
     std::unique_ptr<CAudioOutput> m_pOutput;
     QString m_strText;
     QString m_strLanguage = CSpeechSynthesizer::DefaultLanguage();

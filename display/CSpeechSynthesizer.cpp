@@ -6,6 +6,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -28,6 +29,52 @@ const char* const kVoice = "en";
 QString g_strVoice;
 // The engine's languages, listed once: its voices do not change while the program runs.
 QStringList g_voiceLanguages;
+
+// Saying a word slowly: about half the normal rate, one syllable after the other with this
+// much silence between them (seconds), besides the engine's own pause at the end of each.
+constexpr int kSlowRate = espeakRATE_NORMAL / 2;
+constexpr double kSyllableGap = 0.15;
+// Between the engine's sound names when it spells a word out in them.
+constexpr char kSoundSeparator = '|';
+
+// Marks of stress that the engine writes before a vowel.
+bool IsStressMark(QChar c)
+{
+    return c == u'\'' || c == u',' || c == u'%' || c == u'=';
+}
+
+// The engine names its vowels with a vowel letter, a digit, "@" or "&" ("'u:", "@L", "3:",
+// "O~"); consonants and pauses with other letters and signs ("S", "tS", "l^", "_!").
+bool IsVowel(const QString& sound)
+{
+    for (const QChar c : sound) {
+        if (IsStressMark(c))
+            continue;
+        return QStringLiteral("aeiouyAEIOUVWY@&0123456789").contains(c);
+    }
+    return false;
+}
+
+// One word's sounds, as the engine lists them, grouped into syllables.
+QStringList WordSyllables(const QStringList& sounds)
+{
+    QList<int> vowels;
+    for (int i = 0; i < sounds.size(); ++i)
+        if (IsVowel(sounds.at(i)))
+            vowels.append(i);
+    if (vowels.size() < 2)
+        return {sounds.join(QLatin1Char(kSoundSeparator))};
+    QStringList syllables;
+    int start = 0;
+    for (int v = 1; v < vowels.size(); ++v) {
+        // One consonant between two vowels starts the next syllable; of more, only the last.
+        const int next = std::max(vowels.at(v - 1) + 1, vowels.at(v) - 1);
+        syllables.append(sounds.mid(start, next - start).join(QLatin1Char(kSoundSeparator)));
+        start = next;
+    }
+    syllables.append(sounds.mid(start).join(QLatin1Char(kSoundSeparator)));
+    return syllables;
+}
 
 int ForwardSamples(short* samples, int count, espeak_EVENT* events)
 {
@@ -121,19 +168,68 @@ bool CSpeechSynthesizer::HasVoice(const QString& language)
     return !language.isEmpty() && VoiceLanguages().contains(language);
 }
 
+QString CSpeechSynthesizer::SplitSyllables(const QString& phonemes)
+{
+    QStringList syllables;
+    for (const QString& word : phonemes.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList sounds = word.split(QLatin1Char(kSoundSeparator), Qt::SkipEmptyParts);
+        if (!sounds.isEmpty())
+            syllables += WordSyllables(sounds);
+    }
+    return syllables.join(QLatin1Char(' '));
+}
+
+QString CSpeechSynthesizer::Syllables(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const void* rest = utf8.constData();
+    QStringList words;
+    // The engine translates a clause at a time and clears the pointer after the last one.
+    while (rest) {
+        const char* sounds = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, kSoundSeparator << 8);
+        if (sounds)
+            words.append(QString::fromUtf8(sounds));
+    }
+    return SplitSyllables(words.join(QLatin1Char(' ')));
+}
+
+void CSpeechSynthesizer::UsePace(Pace pace)
+{
+    espeak_SetParameter(espeakRATE, pace == Pace::Slow ? kSlowRate : espeakRATE_NORMAL, 0);
+}
+
+void CSpeechSynthesizer::SynthesizeInto(Audio& audio, const QByteArray& utf8, unsigned int flags)
+{
+    audio.sampleRate = g_nSampleRate;
+    g_pTarget = &audio.samples;
+    espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8 | flags, nullptr, nullptr);
+    g_pTarget = nullptr;
+}
+
 CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text,
-                                                         const QString& language)
+                                                         const QString& language, Pace pace)
 {
     Audio audio;
     if (!EnsureStarted() || text.trimmed().isEmpty())
         return audio;
     if (!UseVoice(language) && !UseVoice(DefaultLanguage()))
         return audio;
-    const QByteArray utf8 = text.toUtf8();
-    audio.sampleRate = g_nSampleRate;
-    g_pTarget = &audio.samples;
-    espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, nullptr);
-    g_pTarget = nullptr;
+    UsePace(pace);
+    // Slowly, each syllable is said on its own, given to the engine in its sound code, with
+    // silence after it. (Pauses asked of the engine inside one text would change how it says
+    // every later text.) The pupil's text never goes in as sound code: in it "[[" is text.
+    const QStringList syllables = pace == Pace::Slow
+                                      ? Syllables(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                      : QStringList();
+    if (syllables.isEmpty())
+        SynthesizeInto(audio, text.toUtf8(), 0);
+    for (const QString& syllable : syllables) {
+        if (!audio.samples.isEmpty())
+            audio.samples.append(QList<qint16>(qRound(g_nSampleRate * kSyllableGap), 0));
+        SynthesizeInto(audio, (QStringLiteral("[[") + syllable + QStringLiteral("]]")).toUtf8(),
+                       espeakPHONEMES);
+    }
+    UsePace(Pace::Normal);
     return audio;
 }

@@ -23,6 +23,14 @@ public:
         QByteArray Pcm() const;
     };
 
+    // How fast the text is said. Slowly is about half the normal rate, one syllable at a time
+    // with a clear gap between them, as a teacher says a word for a pupil to write down.
+    enum class Pace
+    {
+        Normal,
+        Slow
+    };
+
     // The language spoken when no other is asked for, or the one asked for has no voice.
     static QString DefaultLanguage() { return QStringLiteral("en"); }
 
@@ -30,7 +38,12 @@ public:
     static bool IsAvailable();
     // The speech for the text in a language ("de", "fr" ...), English when the engine has
     // no voice for it; no samples when the engine is unavailable.
-    static Audio Synthesize(const QString& text, const QString& language = DefaultLanguage());
+    static Audio Synthesize(const QString& text, const QString& language = DefaultLanguage(),
+                            Pace pace = Pace::Normal);
+    // The engine's sounds of a word ("b|j|'u:|t|i|f|@L", a "|" after each sound, a space after
+    // each word) grouped into syllables, a space between two ("b|j|'u: t|i f|@L"). Each syllable
+    // has one vowel; of the consonants between two vowels the last starts the next syllable.
+    static QString SplitSyllables(const QString& phonemes);
     // The languages the engine has a voice for, as two- or three-letter codes, sorted.
     static QStringList VoiceLanguages();
     static bool HasVoice(const QString& language);
@@ -38,4 +51,8 @@ public:
 private:
     static bool EnsureStarted();
     static bool UseVoice(const QString& language);
+    static void UsePace(Pace pace);
+    // The syllables of the text in the voice in use, in the engine's phoneme code.
+    static QString Syllables(const QString& text);
+    static void SynthesizeInto(Audio& audio, const QByteArray& utf8, unsigned int flags);
 };

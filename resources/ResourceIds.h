@@ -73,10 +73,13 @@ enum BitmapId : int
     IDB_FEEDBACK_CORRECT_2 = 288,
     IDB_FEEDBACK_CORRECT_3 = 289,
 
-    // Answer buttons of the true/false question page, and the speaker of the spelling quiz.
+    // Answer buttons of the true/false question page; the speaker of the spelling quiz, also
+    // the Read aloud button of the true/false and flash card question pages; the speaker that
+    // says a spelling word slowly.
     IDB_FALSE_BUTTON = 281,
     IDB_TRUE_BUTTON = 290,
     IDB_SPEAKER_BUTTON = 284,
+    IDB_SLOW_SPEAKER_BUTTON = 285,
 
     // Flash card question page: decorations above and below the front and back boxes.
     IDB_FRONT_BOX_TOP = 292,

@@ -548,6 +548,13 @@
     </message>
 </context>
 <context>
+    <name>CPictureChoicePage</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CPrintChoiceDlg</name>
     <message>
         <source>Tutorama Print Dialog</source>
@@ -737,6 +744,14 @@
     <message>
         <source>Are you sure you want to quit the quiz?</source>
         <translation>Möchtest du das Quiz wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>&amp;Read aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>A loudspeaker: hear the text you are reading.</source>
+        <translation>Ein Lautsprecher: den Text hören, den du gerade liest.</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1140,14 @@ Möchtest du das Quiz unter einem anderen Namen oder in einem anderen Ordner spe
             <numerusform>Nach diesem Wort bleibt dir noch %n Wort.</numerusform>
             <numerusform>Nach diesem Wort bleiben dir noch %n Wörter.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say it s&amp;lowly</source>
+        <translation>Langsam &amp;sagen</translation>
+    </message>
+    <message>
+        <source>A loudspeaker and a snail: hear the word slowly, a part at a time.</source>
+        <translation>Ein Lautsprecher und eine Schnecke: das Wort langsam hören, Stück für Stück.</translation>
     </message>
 </context>
 <context>

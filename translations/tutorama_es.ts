@@ -548,6 +548,13 @@
     </message>
 </context>
 <context>
+    <name>CPictureChoicePage</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CPrintChoiceDlg</name>
     <message>
         <source>Tutorama Print Dialog</source>
@@ -737,6 +744,14 @@
     <message>
         <source>Are you sure you want to quit the quiz?</source>
         <translation>¿Seguro que quieres dejar el cuestionario?</translation>
+    </message>
+    <message>
+        <source>&amp;Read aloud</source>
+        <translation>&amp;Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>A loudspeaker: hear the text you are reading.</source>
+        <translation>Un altavoz: oír el texto que estás leyendo.</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1140,14 @@ Do you want to save the quiz under another name or in another folder before you 
             <numerusform>Después de esta palabra te quedará %n palabra.</numerusform>
             <numerusform>Después de esta palabra te quedarán %n palabras.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say it s&amp;lowly</source>
+        <translation>Decirlo &amp;despacio</translation>
+    </message>
+    <message>
+        <source>A loudspeaker and a snail: hear the word slowly, a part at a time.</source>
+        <translation>Un altavoz y un caracol: oír la palabra despacio, parte por parte.</translation>
     </message>
 </context>
 <context>

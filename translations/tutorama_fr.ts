@@ -548,6 +548,13 @@
     </message>
 </context>
 <context>
+    <name>CPictureChoicePage</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CPrintChoiceDlg</name>
     <message>
         <source>Tutorama Print Dialog</source>
@@ -737,6 +744,14 @@
     <message>
         <source>Are you sure you want to quit the quiz?</source>
         <translation>Veux-tu vraiment arrêter le quiz&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Read aloud</source>
+        <translation>&amp;Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>A loudspeaker: hear the text you are reading.</source>
+        <translation>Un haut-parleur&#xa0;: entendre le texte que tu lis.</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1140,14 @@ Veux-tu enregistrer le quiz sous un autre nom ou dans un autre dossier avant de 
             <numerusform>Après ce mot, il te restera %n mot.</numerusform>
             <numerusform>Après ce mot, il te restera %n mots.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say it s&amp;lowly</source>
+        <translation>Dire &amp;lentement</translation>
+    </message>
+    <message>
+        <source>A loudspeaker and a snail: hear the word slowly, a part at a time.</source>
+        <translation>Un haut-parleur et un escargot&#xa0;: entendre le mot lentement, morceau par morceau.</translation>
     </message>
 </context>
 <context>

@@ -16,9 +16,14 @@ CPictureButton* CPictureChoicePage::AddPictureButton(int id, const QString& name
     button->setAccessibleName(QString(name).remove(u'&'));
     button->setAccessibleDescription(description);
     button->SetMode(1);
-    // The & mark of the caption works as a keyboard shortcut, as on a push button.
-    auto* shortcut = new QShortcut(QKeySequence::mnemonic(name), this);
+    // The & mark of the caption works as a keyboard shortcut, as on a push button, and only
+    // while the button is shown and usable; its tooltip tells the key.
+    const QKeySequence key = QKeySequence::mnemonic(name);
+    auto* shortcut = new QShortcut(key, button);
     connect(shortcut, &QShortcut::activated, this, [this, id] { OnPictureButton(id); });
+    if (!key.isEmpty())
+        button->setToolTip(
+            tr("%1 (%2)").arg(button->accessibleName(), key.toString(QKeySequence::NativeText)));
     // The button that has the focus is the one Enter presses.
     connect(button, &CPictureButton::focusReceived, this,
             [this, button] { SetDefaultPicture(button); });
@@ -35,6 +40,11 @@ void CPictureChoicePage::ResetPictureButtons()
 
 void CPictureChoicePage::OnPictureClicked(CPictureButton* button)
 {
+    // A momentary button (a speaker) acts and springs back: the choice shown stays.
+    if (button->Mode() == CPictureButton::kMomentary) {
+        OnPictureButton(button->Id());
+        return;
+    }
     if (m_pPressed)
         m_pPressed->SetPressed(false);
     m_pPressed = button;

@@ -73,6 +73,9 @@ private slots:
     void speakPlaysWhatWasSet();
     void newSpeakCutsOffTheLast();
     void speakWithoutDeviceReturnsAtOnce();
+    void wordsSplitIntoSyllables_data();
+    void wordsSplitIntoSyllables();
+    void slowlyIsHalfTheRateWithGaps();
 
 private:
     QTemporaryDir m_dir;
@@ -221,6 +224,80 @@ void TestSpeech::speakWithoutDeviceReturnsAtOnce()
     QVERIFY(actor.Speak());
     QVERIFY(actor.Speak());
     actor.Stop();
+}
+
+void TestSpeech::wordsSplitIntoSyllables_data()
+{
+    QTest::addColumn<QString>("phonemes");
+    QTest::addColumn<QString>("syllables");
+    QTest::addRow("one consonant starts the next") << "b|j|'u:|t|i|f|@L"
+                                                   << "b|j|'u: t|i f|@L";
+    QTest::addRow("of two, the last") << "_!|'aI|C|h|W|r|n|C|@|n"
+                                      << "_!|'aI|C h|W|r|n C|@|n";
+    QTest::addRow("German") << "S|m|'E|t|3|l|,I|N"
+                            << "S|m|'E t|3 l|,I|N";
+    QTest::addRow("Spanish trill") << "m|,a|**|i|p|'o|s|a"
+                                   << "m|,a **|i p|'o s|a";
+    QTest::addRow("two vowels side by side") << "p|a|'i|s"
+                                             << "p|a 'i|s";
+    QTest::addRow("one syllable") << "s|t|r|'E|N|T"
+                                  << "s|t|r|'E|N|T";
+    QTest::addRow("two words") << "'aI|s k|r|'i:|m"
+                               << "'aI|s k|r|'i:|m";
+    QTest::addRow("no vowel") << "S|S"
+                              << "S|S";
+    QTest::addRow("nothing") << ""
+                             << "";
+}
+
+void TestSpeech::wordsSplitIntoSyllables()
+{
+    QFETCH(QString, phonemes);
+    QFETCH(QString, syllables);
+    QCOMPARE(CSpeechSynthesizer::SplitSyllables(phonemes), syllables);
+}
+
+void TestSpeech::slowlyIsHalfTheRateWithGaps()
+{
+    const QString word = QStringLiteral("elephant");
+    const auto normal = CActorSvr::Synthesize(word);
+    const auto slow =
+        CActorSvr::Synthesize(word, QStringLiteral("en"), CSpeechSynthesizer::Pace::Slow);
+    QVERIFY2(
+        slow.Seconds() > 1.8 * normal.Seconds(),
+        qPrintable(QStringLiteral("%1 s against %2 s").arg(slow.Seconds()).arg(normal.Seconds())));
+    // Silence of at least a tenth of a second between the sounds: between the syllables.
+    const auto gapsIn = [](const CSpeechSynthesizer::Audio& audio) {
+        int gaps = 0;
+        int quiet = 0;
+        bool heard = false;
+        for (qint16 sample : audio.samples) {
+            if (std::abs(sample) > 300) {
+                if (heard && quiet > audio.sampleRate / 10)
+                    ++gaps;
+                heard = true;
+                quiet = 0;
+            } else {
+                ++quiet;
+            }
+        }
+        return gaps;
+    };
+    QCOMPARE(gapsIn(normal), 0);
+    QVERIFY2(gapsIn(slow) >= 2, qPrintable(QString::number(gapsIn(slow))));
+    // The next word is said at the normal rate again.
+    const qsizetype again = CActorSvr::Synthesize(word).samples.size();
+    QVERIFY(std::abs(again - normal.samples.size()) < normal.samples.size() / 20);
+
+    // The speech control says the word it was given slowly, then at the normal rate.
+    auto output = std::make_unique<CRecordingOutput>();
+    CRecordingOutput* heard = output.get();
+    CActorSvr actor(std::move(output));
+    actor.SetText(word);
+    QVERIFY(actor.SpeakSlowly());
+    QVERIFY(actor.Speak());
+    QCOMPARE(heard->m_sounds.size(), 2);
+    QVERIFY(heard->m_sounds.at(0).pcm.size() > heard->m_sounds.at(1).pcm.size() * 18 / 10);
 }
 
 QTEST_MAIN(TestSpeech)

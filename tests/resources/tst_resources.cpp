@@ -159,7 +159,9 @@ void TestResources::bitmapIsAn8BitUncompressedBmpOfItsSize_data()
     for (int id : {281, 290}) {
         QTest::addRow("%d true false button", id) << id << 140 << 60;
     }
-    QTest::addRow("284 speaker") << 284 << 96 << 96;
+    for (int id : {284, 285}) {
+        QTest::addRow("%d speaker", id) << id << 96 << 96;
+    }
     for (int id : {292, 294}) {
         QTest::addRow("%d answer box top", id) << id << 220 << 30;
     }

@@ -394,9 +394,8 @@ void CIconArt::DrawTryAgainArrow(QPainter& painter, const QRectF& square, const 
     painter.restore();
 }
 
-void CIconArt::DrawSpeaker(QPainter& painter, const QRectF& square)
+void CIconArt::DrawSpeakerCone(QPainter& painter, qreal outline)
 {
-    const qreal outline = BeginBox(painter, square);
     QPainterPath cone;
     cone.moveTo(14, 36);
     cone.lineTo(30, 36);
@@ -412,9 +411,13 @@ void CIconArt::DrawSpeaker(QPainter& painter, const QRectF& square)
     CArtStyle::FillShape(painter, cone, CArtStyle::Ocean(), outline);
     CArtStyle::FillRoundedRect(painter, QRectF(14, 42, 10, 16), 3,
                                CArtStyle::Tint(CArtStyle::Ocean(), 0.5), 0);
+}
+
+void CIconArt::DrawSoundWaves(QPainter& painter, int count)
+{
     painter.save();
     const QColor waves[] = {CArtStyle::Leaf(), CArtStyle::Sun(), CArtStyle::Coral()};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < count && i < 3; ++i) {
         const qreal r = 14 + i * 12;
         QPen under(CArtStyle::Ink(), 9.5, Qt::SolidLine, Qt::RoundCap);
         painter.setPen(under);
@@ -424,7 +427,70 @@ void CIconArt::DrawSpeaker(QPainter& painter, const QRectF& square)
         painter.drawArc(QRectF(60 - r, 50 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
     }
     painter.restore();
+}
+
+void CIconArt::DrawSpeaker(QPainter& painter, const QRectF& square)
+{
+    const qreal outline = BeginBox(painter, square);
+    DrawSpeakerCone(painter, outline);
+    DrawSoundWaves(painter, 3);
     painter.restore();
+}
+
+void CIconArt::DrawSlowSpeaker(QPainter& painter, const QRectF& square)
+{
+    const qreal outline = BeginBox(painter, square);
+    // The speaker, smaller and up to the left, with two waves; a snail crawls below them.
+    painter.save();
+    painter.translate(0, -6);
+    painter.scale(0.74, 0.74);
+    DrawSpeakerCone(painter, outline / 0.74);
+    DrawSoundWaves(painter, 2);
+    painter.restore();
+    DrawSnail(painter, outline);
+    painter.restore();
+}
+
+void CIconArt::DrawSnail(QPainter& painter, qreal outline)
+{
+    // The body: a long foot along the ground rising into a head at the right.
+    QPainterPath body;
+    body.moveTo(30, 92);
+    body.quadTo(28, 84, 40, 84);
+    body.lineTo(78, 84);
+    body.quadTo(82, 70, 86, 62);
+    body.quadTo(92, 56, 96, 62);
+    body.quadTo(98, 70, 94, 80);
+    body.quadTo(92, 92, 80, 92);
+    body.closeSubpath();
+    const QColor skin = CArtStyle::Tint(CArtStyle::Leaf(), 0.35);
+    painter.save();
+    QPen stalk(CArtStyle::Ink(), outline, Qt::SolidLine, Qt::RoundCap);
+    painter.setPen(stalk);
+    painter.drawLine(QPointF(88, 60), QPointF(84, 48));
+    painter.drawLine(QPointF(93, 60), QPointF(96, 49));
+    painter.restore();
+    CArtStyle::FillEllipse(painter, QRectF(81, 45, 6, 6), CArtStyle::Ink(), 0);
+    CArtStyle::FillEllipse(painter, QRectF(93, 46, 6, 6), CArtStyle::Ink(), 0);
+    CArtStyle::FillShape(painter, body, skin, outline);
+    CArtStyle::FillEllipse(painter, QRectF(89.5, 65, 4, 4), CArtStyle::Ink(), 0);
+    // The shell, with its spiral.
+    const QRectF shell(44, 56, 36, 32);
+    CArtStyle::FillEllipse(painter, shell, CArtStyle::Coral(), outline);
+    painter.save();
+    painter.setPen(QPen(CArtStyle::Ink(), outline * 0.9, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath spiral;
+    const QPointF centre = shell.center();
+    spiral.moveTo(centre);
+    for (int step = 1; step <= 40; ++step) {
+        const qreal angle = step * 0.42;
+        const qreal radius = step * 0.36;
+        spiral.lineTo(centre + QPointF(radius * std::cos(angle), radius * std::sin(angle)));
+    }
+    painter.drawPath(spiral);
+    painter.restore();
+    CArtStyle::DrawGleam(painter, shell, 16);
 }
 
 void CIconArt::DrawTrophy(QPainter& painter, const QRectF& square)

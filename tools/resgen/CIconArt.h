@@ -6,8 +6,9 @@
 class QPainter;
 
 // The small pictures the bigger ones are made of: the sign of each quiz kind, school things
-// (paper, pencil, clipboard, folder, disk), a speaker, a trophy and a rosette. Each is drawn in a
-// 100 x 100 box scaled into the square it is given, so one drawing serves every size.
+// (paper, pencil, clipboard, folder, disk), a speaker (also with a snail), a trophy and a rosette.
+// Each is drawn in a 100 x 100 box scaled into the square it is given, so one drawing serves every
+// size.
 class CIconArt
 {
 public:
@@ -35,6 +36,8 @@ public:
     static void DrawTryAgainArrow(QPainter& painter, const QRectF& square, const QColor& colour);
 
     static void DrawSpeaker(QPainter& painter, const QRectF& square);
+    // The speaker with a snail crawling below it: saying something slowly.
+    static void DrawSlowSpeaker(QPainter& painter, const QRectF& square);
     static void DrawTrophy(QPainter& painter, const QRectF& square);
     static void DrawRosette(QPainter& painter, const QRectF& square);
     static void DrawSmilingStar(QPainter& painter, const QRectF& square, qreal rotation = 0.0);
@@ -45,4 +48,7 @@ private:
     static void DrawPaperSheet(QPainter& painter, const QRectF& sheet, qreal outline, int lines);
     static void DrawPencil(QPainter& painter, const QPointF& tip, qreal angle, qreal length,
                            qreal outline);
+    static void DrawSpeakerCone(QPainter& painter, qreal outline);
+    static void DrawSoundWaves(QPainter& painter, int count);
+    static void DrawSnail(QPainter& painter, qreal outline);
 };

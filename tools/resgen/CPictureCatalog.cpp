@@ -317,6 +317,10 @@ void CPictureCatalog::AddAnswerButtons(QList<Picture>& pictures)
                      QStringLiteral("spelling question page, speaker button"),
                      QStringLiteral("a blue speaker sending out coloured sound waves"),
                      IconOnBackdrop(&CIconArt::DrawSpeaker, CArtStyle::Tangerine(), 0.8, 284)});
+    pictures.append({IDB_SLOW_SPEAKER_BUTTON, QSize(96, 96),
+                     QStringLiteral("spelling question page, Say it slowly button"),
+                     QStringLiteral("the blue speaker with a snail crawling below it"),
+                     IconOnBackdrop(&CIconArt::DrawSlowSpeaker, CArtStyle::Tangerine(), 0.8, 285)});
 }
 
 namespace {

@@ -44,6 +44,7 @@ CFlashCardTakePage::CFlashCardTakePage(CWizardContext& context, QWidget* parent)
     setObjectName(QStringLiteral("flashCardTakePage"));
     AddProgressLabel(kProgressRect);
     m_pHelp = AddHelpText(kHelpRect);
+    AddReadAloudButton();
 }
 
 CFlashCardTakePage::~CFlashCardTakePage() = default;
@@ -80,6 +81,11 @@ CRuledEdit* CFlashCardTakePage::AnswerBox() const
 CRuledEdit* CFlashCardTakePage::ShownBox() const
 {
     return m_pDoc->m_bShowFronts ? m_pFront : m_pBack;
+}
+
+QString CFlashCardTakePage::ReadAloudText() const
+{
+    return ShownBox()->toPlainText();
 }
 
 void CFlashCardTakePage::LoadPagePictures()

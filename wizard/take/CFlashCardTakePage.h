@@ -23,6 +23,7 @@ protected:
     QString ProgressFormat(int answered, int left) const override;
     void PaintContent(QPainter& painter) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QString ReadAloudText() const override;
 
 private:
     CRuledEdit* AddCardBox(const QString& name, const QRect& geometry);

@@ -1,10 +1,13 @@
 #include "CQuestionPage.h"
 
+#include "CActorSvr.h"
 #include "CDib.h"
 #include "CFeedbackDlg.h"
+#include "CPictureButton.h"
 #include "CPrompt.h"
 #include "CQuestion.h"
 #include "CQuizSheet.h"
+#include "ResourceIds.h"
 #include "TakeLayout.h"
 
 #include <QLabel>
@@ -13,7 +16,7 @@
 CQuestionPage::CQuestionPage(CWizardContext& context, int quizType, int bannerId, int sideId,
                              QWidget* parent)
     : CPictureChoicePage(context, parent), m_nQuizType(quizType), m_nBannerId(bannerId),
-      m_nSideId(sideId)
+      m_nSideId(sideId), m_speaker(context)
 {
 }
 
@@ -23,6 +26,59 @@ void CQuestionPage::AddProgressLabel(const QRect& geometry)
 {
     m_pProgress = AddLabel(QString(), geometry, false);
     m_pProgress->setObjectName(QStringLiteral("progressText"));
+}
+
+CPictureButton* CQuestionPage::AddSpeakerButton(const SpeakerButton& speaker)
+{
+    CPictureButton* button =
+        AddPictureButton(speaker.id, speaker.name, speaker.description, speaker.geometry);
+    button->SetMode(CPictureButton::kMomentary);
+    QLabel* caption = AddLabel(speaker.caption, speaker.captionGeometry, false);
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_speakers.push_back({button, caption, speaker.pictureId, speaker.offeredWithoutSpeech, {}});
+    return button;
+}
+
+void CQuestionPage::OfferSpeakers()
+{
+    for (ShownSpeaker& speaker : m_speakers) {
+        if (!speaker.face) {
+            speaker.face = std::make_unique<CDib>(speaker.pictureId);
+            speaker.button->AttachPicture(speaker.face.get());
+        }
+        // Hidden, a speaker leaves its place empty: nothing else on the page moves.
+        const bool offered = speaker.offeredWithoutSpeech || m_context.m_bSpeechAvailable;
+        speaker.button->setVisible(offered);
+        speaker.caption->setVisible(offered);
+    }
+}
+
+void CQuestionPage::AddReadAloudButton()
+{
+    const QString name = tr("&Read aloud");
+    AddSpeakerButton({kReadAloudButton, IDB_SPEAKER_BUTTON, name,
+                      tr("A loudspeaker: hear the text you are reading."),
+                      TakeLayout::kReadAloudRect, QString(name).remove(u'&'),
+                      TakeLayout::kReadAloudCaptionRect});
+}
+
+void CQuestionPage::OnPictureButton(int id)
+{
+    if (id != kReadAloudButton)
+        return;
+    m_speaker.SetText(ReadAloudText());
+    m_speaker.Say();
+}
+
+void CQuestionPage::SetActor(std::unique_ptr<CActorSvr> actor)
+{
+    m_speaker.SetActor(std::move(actor));
+}
+
+void CQuestionPage::hideEvent(QHideEvent* event)
+{
+    m_speaker.Stop();
+    CPictureChoicePage::hideEvent(event);
 }
 
 QString CQuestionPage::ProgressText() const
@@ -37,7 +93,10 @@ void CQuestionPage::OnSetActive()
         m_pSide = std::make_unique<CDib>(m_nSideId);
         LoadPagePictures();
     }
+    OfferSpeakers();
     ApplyFonts();
+    // A new question, or the same one again: what was being said of the last one stops.
+    m_speaker.Stop();
     CQuestion* question = Current();
     if (!question) {
         // Nothing to ask (a quiz without questions): the score says so.
@@ -60,6 +119,8 @@ int CQuestionPage::OnWizardNext()
     if (!question || !AcceptsAnswer(*question))
         return WIZ_STAY;
     StoreAnswer(*question);
+    // The feedback's own sound is heard, not the end of the question read out.
+    m_speaker.Stop();
     // Answered after all, for instance when the pupil came back to it.
     question->m_bGivenUp = false;
     m_pDoc->AcceptAnswer();

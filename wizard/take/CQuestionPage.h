@@ -1,10 +1,13 @@
 #pragma once
 
+#include "CPageSpeaker.h"
 #include "CPictureChoicePage.h"
 #include "CTU_QuizDoc.h"
 
 #include <memory>
+#include <vector>
 
+class CActorSvr;
 class CDib;
 class CQuestion;
 class QLabel;
@@ -31,6 +34,13 @@ public:
 
     QString ProgressText() const;
 
+    // The control id of the Read aloud button.
+    static constexpr int kReadAloudButton = 1;
+
+    // The speech control of the page's speaker buttons; tests give the page one that listens.
+    void SetActor(std::unique_ptr<CActorSvr> actor);
+    CActorSvr* Actor() { return m_speaker.Actor(); }
+
 protected:
     // Pictures loaded once, on the first activation.
     virtual void LoadPagePictures() {}
@@ -49,9 +59,32 @@ protected:
     // Drawing after the banner and the side picture.
     virtual void PaintContent(QPainter& /*painter*/) {}
     void PaintPage(QPainter& painter) final;
-    void OnPictureButton(int /*id*/) override {}
+    // Read aloud; pages with picture buttons of their own pass the others on.
+    void OnPictureButton(int id) override;
 
     void AddProgressLabel(const QRect& geometry);
+    // A speaker picture button with its words below it. It acts when pressed and never joins
+    // the page's choice. A speaker that only adds to what the pupil is asked is offered only
+    // when the computer can speak.
+    struct SpeakerButton
+    {
+        int id; // what OnPictureButton is told
+        int pictureId;
+        QString name; // accessible name, with the & of its Alt letter
+        QString description;
+        QRect geometry;
+        QString caption;
+        QRect captionGeometry;
+        bool offeredWithoutSpeech = false;
+    };
+    CPictureButton* AddSpeakerButton(const SpeakerButton& speaker);
+    // "Read aloud" below the side picture: says ReadAloudText() in the quiz's voice, from its
+    // start again when pressed while it speaks.
+    void AddReadAloudButton();
+    virtual QString ReadAloudText() const { return QString(); }
+    CPageSpeaker& Voice() { return m_speaker; }
+    // Leaving the page stops what it says.
+    void hideEvent(QHideEvent* event) override;
     // Typed answers: Next works once there is something to judge.
     void FollowAnswer(const QString& answer);
     CQuestion* Current() const { return m_pDoc->CurrentQuestion(); }
@@ -68,4 +101,16 @@ private:
     std::unique_ptr<CDib> m_pBanner;
     std::unique_ptr<CDib> m_pSide;
     QLabel* m_pProgress = nullptr;
+    CPageSpeaker m_speaker;
+    // The speaker buttons, their words and their pictures, loaded with the page's others.
+    struct ShownSpeaker
+    {
+        CPictureButton* button;
+        QLabel* caption;
+        int pictureId;
+        bool offeredWithoutSpeech;
+        std::unique_ptr<CDib> face;
+    };
+    void OfferSpeakers();
+    std::vector<ShownSpeaker> m_speakers;
 };

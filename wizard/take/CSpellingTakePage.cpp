@@ -1,17 +1,13 @@
 #include "CSpellingTakePage.h"
 
-#include "CActorSvr.h"
-#include "CDib.h"
 #include "CPictureButton.h"
 #include "CQuestion.h"
-#include "CQuizVoice.h"
 #include "CTU_QuizDoc.h"
 #include "QuizType.h"
 #include "ResourceIds.h"
 #include "TakeLayout.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -21,16 +17,25 @@ namespace {
 const QRect kInstructionRect(kContentLeft, kContentTop, kColumnWidth, 150);
 const QRect kProgressRect(kContentLeft, kContentTop + 170, kColumnWidth, 90);
 const QRect kAnswerFrameRect(kRightColumnLeft, kContentTop - 8, kColumnWidth, 84);
+// The two speakers side by side below the answer, each above its words: the word as it is
+// said, and the word said slowly.
 constexpr int kSpeakerSide = 100;
-const QRect kSpeakerRect(kRightColumnLeft + (kColumnWidth - kSpeakerSide) / 2, 200, kSpeakerSide,
-                         kSpeakerSide);
-const QRect kSpeakerTextRect(kRightColumnLeft, 306, kColumnWidth, 24);
+constexpr int kSpeakerTop = 200;
+constexpr int kSpeakerTextTop = kSpeakerTop + kSpeakerSide + 6;
+constexpr int kSpeakerTextHeight = 60;
+constexpr int kHalfColumn = kColumnWidth / 2;
+constexpr int kSlowLeft = kRightColumnLeft + kHalfColumn;
+const QRect kSpeakerRect(kRightColumnLeft + (kHalfColumn - kSpeakerSide) / 2, kSpeakerTop,
+                         kSpeakerSide, kSpeakerSide);
+const QRect kSlowSpeakerRect(kSlowLeft + (kHalfColumn - kSpeakerSide) / 2, kSpeakerTop,
+                             kSpeakerSide, kSpeakerSide);
+const QRect kSpeakerTextRect(kRightColumnLeft, kSpeakerTextTop, kHalfColumn, kSpeakerTextHeight);
+const QRect kSlowSpeakerTextRect(kSlowLeft, kSpeakerTextTop, kHalfColumn, kSpeakerTextHeight);
 constexpr int kAnswerPixelSize = 20;
 } // namespace
 
 CSpellingTakePage::CSpellingTakePage(CWizardContext& context, QWidget* parent)
-    : CQuestionPage(context, QUIZ_SPELLING, IDB_SPELLING_QUIZ_BANNER, IDB_SPELLING_SIDE, parent),
-      m_pActor(std::make_unique<CActorSvr>())
+    : CQuestionPage(context, QUIZ_SPELLING, IDB_SPELLING_QUIZ_BANNER, IDB_SPELLING_SIDE, parent)
 {
     setObjectName(QStringLiteral("spellingTakePage"));
     AddLabel(tr("Click on the picture of the speaker and the computer will say a spelling word. "
@@ -54,21 +59,17 @@ CSpellingTakePage::CSpellingTakePage(CWizardContext& context, QWidget* parent)
     connect(m_pAnswer, &QLineEdit::textEdited, this, &CSpellingTakePage::ShowAsCapitals);
     connect(m_pAnswer, &QLineEdit::textChanged, this, &CSpellingTakePage::FollowAnswer);
 
-    m_pSpeaker = AddPictureButton(IDB_SPEAKER_BUTTON, tr("&Speaker"),
-                                  tr("A loudspeaker: hear the spelling word again."), kSpeakerRect);
-    m_pSpeaker->SetMode(CPictureButton::kMomentary);
-    auto* speakerText = new QLabel(tr("Click here to hear the sound"), this);
-    speakerText->setGeometry(kSpeakerTextRect);
-    speakerText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    speakerText->setFont(m_context.m_fontNormal);
+    // The word's speaker is there whatever the computer can do, as it always was.
+    AddSpeakerButton({IDB_SPEAKER_BUTTON, IDB_SPEAKER_BUTTON, tr("&Speaker"),
+                      tr("A loudspeaker: hear the spelling word again."), kSpeakerRect,
+                      tr("Click here to hear the sound"), kSpeakerTextRect, true});
+    const QString slowly = tr("Say it s&lowly");
+    AddSpeakerButton({IDB_SLOW_SPEAKER_BUTTON, IDB_SLOW_SPEAKER_BUTTON, slowly,
+                      tr("A loudspeaker and a snail: hear the word slowly, a part at a time."),
+                      kSlowSpeakerRect, QString(slowly).remove(u'&'), kSlowSpeakerTextRect});
 }
 
 CSpellingTakePage::~CSpellingTakePage() = default;
-
-void CSpellingTakePage::SetActor(std::unique_ptr<CActorSvr> actor)
-{
-    m_pActor = std::move(actor);
-}
 
 QString CSpellingTakePage::CapitalLetters(const QString& text)
 {
@@ -88,22 +89,12 @@ void CSpellingTakePage::ShowAsCapitals(const QString& typed)
     m_pAnswer->setCursorPosition(cursor);
 }
 
-void CSpellingTakePage::LoadPagePictures()
-{
-    m_pSpeakerFace = std::make_unique<CDib>(IDB_SPEAKER_BUTTON);
-    m_pSpeaker->AttachPicture(m_pSpeakerFace.get());
-}
-
 void CSpellingTakePage::ShowQuestion(CQuestion& question)
 {
     ResetPictureButtons();
     // Every visit says the word: a new word, or the same one for a second try.
-    if (m_pActor) {
-        if (m_context.m_pVoice)
-            m_pActor->SetLanguage(m_context.m_pVoice->SpokenLanguage(m_pDoc->m_strQuizPath));
-        m_pActor->SetText(question.m_strQuestion);
-        m_pActor->Speak();
-    }
+    Voice().SetText(question.m_strQuestion);
+    Voice().Say();
     m_pAnswer->setText(question.m_strResponse);
     FollowAnswer(question.m_strResponse);
     m_pAnswer->setFocus();
@@ -111,8 +102,10 @@ void CSpellingTakePage::ShowQuestion(CQuestion& question)
 
 void CSpellingTakePage::OnPictureButton(int id)
 {
-    if (id == IDB_SPEAKER_BUTTON && m_pActor)
-        m_pActor->Speak();
+    if (id == IDB_SPEAKER_BUTTON)
+        Voice().Say();
+    else if (id == IDB_SLOW_SPEAKER_BUTTON)
+        Voice().Say(CSpeechSynthesizer::Pace::Slow);
 }
 
 void CSpellingTakePage::StoreAnswer(CQuestion& question)

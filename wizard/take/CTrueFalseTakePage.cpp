@@ -65,6 +65,7 @@ CTrueFalseTakePage::CTrueFalseTakePage(CWizardContext& context, QWidget* parent)
     // The two answers: a screen reader hears which one is chosen, and the page shows it.
     m_pTrue->SetExclusiveChoice(true);
     m_pFalse->SetExclusiveChoice(true);
+    AddReadAloudButton();
 }
 
 CTrueFalseTakePage::~CTrueFalseTakePage() = default;
@@ -72,6 +73,11 @@ CTrueFalseTakePage::~CTrueFalseTakePage() = default;
 QString CTrueFalseTakePage::Statement() const
 {
     return m_pStatement->toPlainText();
+}
+
+QString CTrueFalseTakePage::ReadAloudText() const
+{
+    return Statement();
 }
 
 void CTrueFalseTakePage::LoadPagePictures()
@@ -107,7 +113,11 @@ void CTrueFalseTakePage::ShowChoice(int response)
 void CTrueFalseTakePage::OnPictureButton(int id)
 {
     CQuestion* question = Current();
-    if (!question || (id != IDB_TRUE_BUTTON && id != IDB_FALSE_BUTTON))
+    if (id != IDB_TRUE_BUTTON && id != IDB_FALSE_BUTTON) {
+        CQuestionPage::OnPictureButton(id);
+        return;
+    }
+    if (!question)
         return;
     question->m_nResponse = id == IDB_TRUE_BUTTON ? kTrue : kFalse;
     ShowChoice(question->m_nResponse);

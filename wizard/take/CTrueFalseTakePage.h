@@ -24,6 +24,7 @@ protected:
     int RunFeedback(CQuestion& question) override;
     QString ProgressFormat(int answered, int left) const override;
     void OnPictureButton(int id) override;
+    QString ReadAloudText() const override;
     // Enter is Next here: without an answer it does nothing; T, F or Space choose.
     bool EnterPressesFocusedPicture() const override { return false; }
 

@@ -17,6 +17,10 @@ constexpr int kContentWidth = kContentRight - kContentLeft;
 constexpr int kColumnGap = 12;
 constexpr int kColumnWidth = (kContentWidth - kColumnGap) / 2;
 constexpr int kRightColumnLeft = kContentLeft + kColumnWidth + kColumnGap;
+// The Read aloud speaker of the pages that show a text to read, below the side picture, and
+// its words below it.
+const QRect kReadAloudRect(40, 262, 100, 100);
+const QRect kReadAloudCaptionRect(10, 368, 160, 44);
 // The line that tells how many questions there are, or how far the pupil has come.
 constexpr int kLineHeight = 24;
 
