@@ -12,7 +12,8 @@
 #include "CMathTakePage.h"
 #include "CNameQuizPage.h"
 #include "CPaletteState.h"
-#include "CPrintChoiceDlg.h"
+#include "CPrintModule.h"
+#include "CPrintService.h"
 #include "CPrompt.h"
 #include "CQuestionManagerPage.h"
 #include "CQuizFormatPage.h"
@@ -58,6 +59,11 @@ unsigned StartSeed()
 {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     return static_cast<unsigned>(ticks ^ (ticks >> 32));
+}
+
+template <typename TPage> CQuizSheet::PageMaker MakerOf(CWizardContext& context)
+{
+    return [&context] { return new TPage(context); };
 }
 
 } // namespace
@@ -129,9 +135,7 @@ CQuizSheet* CQuizApp::BuildSheet()
     if (m_pWidgetPrompt)
         m_pWidgetPrompt->SetParent(m_pSheet.get());
     AddPages();
-    m_pSheet->SetPrintHandler([this](CQuizSheet* sheet) {
-        CPrintChoiceDlg::Open(m_pDoc.get(), m_context.m_strAdviceDir, m_pPalette.get(), sheet);
-    });
+    m_pSheet->SetPrintHandler([this](CQuizSheet* sheet) { OpenPrintChoice(sheet); });
     auto* help = new QShortcut(QKeySequence::HelpContents, m_pSheet.get());
     help->setContext(Qt::ApplicationShortcut);
     QObject::connect(help, &QShortcut::activated, [this] { ShowHelp(); });
@@ -141,30 +145,51 @@ CQuizSheet* CQuizApp::BuildSheet()
 
 void CQuizApp::AddPages()
 {
-    // The order is fixed: pages find each other by index (editor = 4 + kind ...).
+    // The order is fixed: pages find each other by index (editor = 4 + kind ...). Only the
+    // welcome page is made now; each other page is made on its first visit.
     CQuizSheet& sheet = *m_pSheet;
     sheet.AddPage(new CWelcomePage(m_context));
-    sheet.AddPage(new CStartQuizPage(m_context));
-    sheet.AddPage(new CNameQuizPage(m_context));
-    sheet.AddPage(new CQuizFormatPage(m_context));
-    sheet.AddPage(new CQuestionManagerPage(m_context));
-    sheet.AddPage(new CTrueFalseEditPage(m_context));
-    sheet.AddPage(new CFlashCardEditPage(m_context));
-    sheet.AddPage(new CSpellingEditPage(m_context));
-    sheet.AddPage(new CMathEditPage(m_context));
-    sheet.AddPage(new CTrueFalseIntroPage(m_context));
-    sheet.AddPage(new CFlashCardIntroPage(m_context));
-    sheet.AddPage(new CSpellingIntroPage(m_context));
-    sheet.AddPage(new CMathIntroPage(m_context));
-    sheet.AddPage(new CTrueFalseTakePage(m_context));
-    sheet.AddPage(new CFlashCardTakePage(m_context));
-    sheet.AddPage(new CSpellingTakePage(m_context));
-    sheet.AddPage(new CMathTakePage(m_context));
-    sheet.AddPage(new CScorePage(m_context));
-    sheet.AddPage(new CTrueFalseAdvicePage(m_context));
-    sheet.AddPage(new CFlashCardAdvicePage(m_context));
-    sheet.AddPage(new CSpellingAdvicePage(m_context));
-    sheet.AddPage(new CMathAdvicePage(m_context));
+    sheet.AddPage(MakerOf<CStartQuizPage>(m_context));
+    sheet.AddPage(MakerOf<CNameQuizPage>(m_context));
+    sheet.AddPage(MakerOf<CQuizFormatPage>(m_context));
+    sheet.AddPage(MakerOf<CQuestionManagerPage>(m_context));
+    sheet.AddPage(MakerOf<CTrueFalseEditPage>(m_context));
+    sheet.AddPage(MakerOf<CFlashCardEditPage>(m_context));
+    sheet.AddPage(MakerOf<CSpellingEditPage>(m_context));
+    sheet.AddPage(MakerOf<CMathEditPage>(m_context));
+    sheet.AddPage(MakerOf<CTrueFalseIntroPage>(m_context));
+    sheet.AddPage(MakerOf<CFlashCardIntroPage>(m_context));
+    sheet.AddPage(MakerOf<CSpellingIntroPage>(m_context));
+    sheet.AddPage(MakerOf<CMathIntroPage>(m_context));
+    sheet.AddPage(MakerOf<CTrueFalseTakePage>(m_context));
+    sheet.AddPage(MakerOf<CFlashCardTakePage>(m_context));
+    sheet.AddPage(MakerOf<CSpellingTakePage>(m_context));
+    sheet.AddPage(MakerOf<CMathTakePage>(m_context));
+    sheet.AddPage(MakerOf<CScorePage>(m_context));
+    sheet.AddPage(MakerOf<CTrueFalseAdvicePage>(m_context));
+    sheet.AddPage(MakerOf<CFlashCardAdvicePage>(m_context));
+    sheet.AddPage(MakerOf<CSpellingAdvicePage>(m_context));
+    sheet.AddPage(MakerOf<CMathAdvicePage>(m_context));
+}
+
+CPrintService* CQuizApp::PrintService() const
+{
+    return m_options.m_pPrint ? m_options.m_pPrint : CPrintModule::Get();
+}
+
+void CQuizApp::OpenPrintChoice(CQuizSheet* sheet)
+{
+    CPrintService* print = PrintService();
+    if (!print) {
+        // A broken install: say so rather than let the Print button do nothing.
+        m_pDoc->Prompt()->ShowWarning(QCoreApplication::translate(
+            "CQuizApp", "Printing is not available: a part of Tutorama is missing. "
+                        "Installing Tutorama again mends it."));
+        return;
+    }
+    if (m_pWidgetPrompt)
+        m_pWidgetPrompt->SetPrintService(print);
+    print->OpenChoice(m_pDoc.get(), m_context.m_strAdviceDir, m_pPalette.get(), sheet);
 }
 
 void CQuizApp::ShowHelp()

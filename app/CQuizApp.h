@@ -9,6 +9,7 @@
 class CHelpWindow;
 class CMarkupRenderer;
 class CPaletteState;
+class CPrintService;
 class CPrompt;
 class CQuizVoice;
 class CQuizSheet;
@@ -28,6 +29,7 @@ public:
         const CSpeechRegistry* m_pSpeech = nullptr; // null: the system's speech engines
         QString m_strQuizDir;                       // empty: the current folder
         QString m_strSettingsFile;                  // empty: the user's own settings
+        CPrintService* m_pPrint = nullptr;          // null: the print module, on the first print
     };
 
     CQuizApp();
@@ -55,6 +57,9 @@ public:
 
 private:
     void AddPages();
+    CPrintService* PrintService() const;
+    // The Print button: the print choice dialog over the sheet.
+    void OpenPrintChoice(CQuizSheet* sheet);
 
     Options m_options;
     std::unique_ptr<CWidgetPrompt> m_pWidgetPrompt;

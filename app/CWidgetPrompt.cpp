@@ -1,13 +1,12 @@
 #include "CWidgetPrompt.h"
 
-#include "CPrinterDialog.h"
+#include "CPrintService.h"
 #include "CSaveFileDialog.h"
 #include "CYesNoBox.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -68,6 +67,6 @@ QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& fil
 
 bool CWidgetPrompt::ChoosePrinter(QPrinter* printer)
 {
-    CPrinterDialog dialog(printer, m_pParent);
-    return dialog.exec() == QDialog::Accepted;
+    // Asked only while printing, so the print module is there.
+    return m_pPrint && m_pPrint->ChoosePrinter(printer, m_pParent);
 }

@@ -2,6 +2,7 @@
 
 #include "CPrompt.h"
 
+class CPrintService;
 class QWidget;
 
 // The real modal questions: message boxes and the standard file and printer dialogs.
@@ -9,6 +10,8 @@ class CWidgetPrompt : public CPrompt
 {
 public:
     void SetParent(QWidget* parent) { m_pParent = parent; }
+    // Where the printer dialog comes from (the print module's service).
+    void SetPrintService(CPrintService* print) { m_pPrint = print; }
 
     Reply AskYesNo(const QString& text, Reply defaultReply) override;
     void ShowMessage(const QString& text) override;
@@ -21,4 +24,5 @@ public:
 
 private:
     QWidget* m_pParent = nullptr;
+    CPrintService* m_pPrint = nullptr;
 };

@@ -1,5 +1,7 @@
+#include "CAfterFirstPaint.h"
 #include "CCommandLine.h"
 #include "CQuizApp.h"
+#include "CQuizSheet.h"
 #include "CTranslations.h"
 
 #include <QApplication>
@@ -65,7 +67,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Identify();
     QApplication::setDesktopFileName(QStringLiteral(TUTORAMA_APP_ID));
-    QApplication::setWindowIcon(WindowIcon());
     const CTranslations translations(QLocale::system());
 
     // Parsed again now that QApplication has taken its own options (-platform, -style ...).
@@ -76,7 +77,10 @@ int main(int argc, char* argv[])
     }
 
     CQuizApp quizApp;
-    quizApp.BuildSheet();
+    QWidget* sheet = quizApp.BuildSheet();
+    // The window's icon comes once the page is painted: looking it up in the icon theme and
+    // rendering its sizes for the window list would hold up the first page.
+    CAfterFirstPaint::Run(sheet, [] { QApplication::setWindowIcon(WindowIcon()); });
     if (!commandLine.QuizPath().isEmpty()) {
         // Once the sheet is on screen, so that a message about a bad file has a window.
         QTimer::singleShot(0, &application,

@@ -1,56 +1,35 @@
 #include "CQtAudioOutput.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include "CSoundEngine.h"
 
 CQtAudioOutput::CQtAudioOutput(QObject* parent) : QObject(parent) {}
 
-CQtAudioOutput::~CQtAudioOutput()
-{
-    Stop();
-}
+CQtAudioOutput::~CQtAudioOutput() = default;
 
 bool CQtAudioOutput::HasDevice()
 {
-    return !QMediaDevices::defaultAudioOutput().isNull();
+    CSoundEngine* engine = CSoundEngine::Get();
+    return engine && engine->HasAudioDevice();
 }
 
 void CQtAudioOutput::Play(const QAudioFormat& format, const QByteArray& pcm)
 {
-    Stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    // No device (a server, a test run): the sound is simply not heard.
-    if (device.isNull() || pcm.isEmpty() || !format.isValid())
-        return;
-    m_pcm = pcm;
-    m_buffer.setBuffer(&m_pcm);
-    m_buffer.open(QIODevice::ReadOnly);
-    m_pSink = std::make_unique<QAudioSink>(device, format);
-    connect(m_pSink.get(), &QAudioSink::stateChanged, this, &CQtAudioOutput::OnStateChanged);
-    m_pSink->start(&m_buffer);
+    // The device's output is made on the first sound, not when a page is built.
+    if (!m_pDevice) {
+        if (CSoundEngine* engine = CSoundEngine::Get())
+            m_pDevice = engine->MakeOutput();
+    }
+    if (m_pDevice)
+        m_pDevice->Play(format, pcm);
 }
 
 void CQtAudioOutput::Stop()
 {
-    if (m_pSink) {
-        m_pSink->disconnect(this);
-        m_pSink->stop();
-        m_pSink.reset();
-    }
-    m_buffer.close();
-    m_pcm.clear();
+    if (m_pDevice)
+        m_pDevice->Stop();
 }
 
 bool CQtAudioOutput::IsPlaying() const
 {
-    return m_pSink && m_pSink->state() == QAudio::ActiveState;
-}
-
-void CQtAudioOutput::OnStateChanged()
-{
-    // The sink goes idle when the buffer has run out (or stops on a device
-    // error); stopping it here frees the device, the object goes with the next sound.
-    if (m_pSink && m_pSink->state() == QAudio::IdleState)
-        m_pSink->stop();
+    return m_pDevice && m_pDevice->IsPlaying();
 }

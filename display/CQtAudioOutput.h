@@ -2,15 +2,12 @@
 
 #include "CAudioOutput.h"
 
-#include <QBuffer>
 #include <QObject>
 
 #include <memory>
 
-class QAudioSink;
-
-// Plays PCM through the default sound device with QAudioSink, from a buffer
-// it keeps until the sound ends or is cut off.
+// Plays PCM through the default sound device. The device is reached through the sound
+// library, loaded on the first sound; without it the output stays silent.
 class CQtAudioOutput : public QObject, public CAudioOutput
 {
     Q_OBJECT
@@ -27,9 +24,5 @@ public:
     static bool HasDevice();
 
 private:
-    void OnStateChanged();
-
-    std::unique_ptr<QAudioSink> m_pSink;
-    QByteArray m_pcm;
-    QBuffer m_buffer;
+    std::unique_ptr<CAudioOutput> m_pDevice;
 };

@@ -1,13 +1,9 @@
 #include "CSpeechSynthesizer.h"
 
+#include "CSoundEngine.h"
 #include "CSystemSpeechRegistry.h"
 
-#include <QFile>
-
-#include <espeak-ng/speak_lib.h>
-
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -21,18 +17,17 @@ enum class EngineState
 // espeak-ng keeps one engine per process; these mirror its state.
 EngineState g_engineState = EngineState::NotStarted;
 int g_nSampleRate = 0;
-// Where the synthesis under way puts its samples (synthesis is synchronous).
-QList<qint16>* g_pTarget = nullptr;
+// The sound library's engine, once started.
+CSoundEngine* g_pEngine = nullptr;
 
-const char* const kVoice = "en";
-// The language of the voice the engine speaks with now.
+// The language of the voice the engine speaks with now (it starts in English).
 QString g_strVoice;
 // The engine's languages, listed once: its voices do not change while the program runs.
 QStringList g_voiceLanguages;
 
-// Saying a word slowly: about half the normal rate, one syllable after the other with this
-// much silence between them (seconds), besides the engine's own pause at the end of each.
-constexpr int kSlowRate = espeakRATE_NORMAL / 2;
+// Saying a word slowly: about half the normal rate (the engine's slow pace), one syllable
+// after the other with this much silence between them (seconds), besides the engine's own
+// pause at the end of each.
 constexpr double kSyllableGap = 0.15;
 // Between the engine's sound names when it spells a word out in them.
 constexpr char kSoundSeparator = '|';
@@ -76,14 +71,6 @@ QStringList WordSyllables(const QStringList& sounds)
     return syllables;
 }
 
-int ForwardSamples(short* samples, int count, espeak_EVENT* events)
-{
-    (void)events;
-    if (g_pTarget && samples && count > 0)
-        g_pTarget->append(QList<qint16>(samples, samples + count));
-    return 0; // go on synthesising
-}
-
 } // namespace
 
 double CSpeechSynthesizer::Audio::Seconds() const
@@ -111,15 +98,13 @@ bool CSpeechSynthesizer::EnsureStarted()
     if (g_engineState == EngineState::NotStarted) {
         // The data the engine check found is the data spoken with, so a spelling
         // quiz offered is never silent (ESPEAK_DATA_PATH may name an empty folder).
-        const QByteArray dataFolder = QFile::encodeName(CSystemSpeechRegistry::EspeakDataFolder());
-        // DONT_EXIT: a missing data folder must fail the call, not end the program.
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0,
-                                           dataFolder.isEmpty() ? nullptr : dataFolder.constData(),
-                                           espeakINITIALIZE_DONT_EXIT);
-        if (rate > 0 && espeak_SetVoiceByName(kVoice) == EE_OK) {
-            espeak_SetSynthCallback(&ForwardSamples);
+        CSoundEngine* engine = CSoundEngine::Get();
+        const int rate =
+            engine ? engine->StartSpeech(CSystemSpeechRegistry::EspeakDataFolder()) : 0;
+        if (rate > 0) {
+            g_pEngine = engine;
             g_nSampleRate = rate;
-            g_strVoice = QString::fromLatin1(kVoice);
+            g_strVoice = DefaultLanguage();
             g_engineState = EngineState::Started;
         } else {
             g_engineState = EngineState::Failed;
@@ -137,7 +122,7 @@ bool CSpeechSynthesizer::UseVoice(const QString& language)
 {
     if (language == g_strVoice)
         return true;
-    if (!HasVoice(language) || espeak_SetVoiceByName(language.toLatin1().constData()) != EE_OK)
+    if (!HasVoice(language) || !g_pEngine->UseVoice(language))
         return false;
     g_strVoice = language;
     return true;
@@ -147,19 +132,7 @@ QStringList CSpeechSynthesizer::VoiceLanguages()
 {
     if (!g_voiceLanguages.isEmpty() || !EnsureStarted())
         return g_voiceLanguages;
-    // Each voice lists its languages as a priority byte followed by a name ("en-gb") and a
-    // zero byte; the list ends with a zero priority. The program speaks plain languages.
-    QStringList languages;
-    for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
-        for (const char* entry = (*voice)->languages; entry && *entry;
-             entry += std::strlen(entry + 1) + 2) {
-            const QString language = QString::fromLatin1(entry + 1).section(QLatin1Char('-'), 0, 0);
-            if (!language.isEmpty() && !languages.contains(language))
-                languages.append(language);
-        }
-    }
-    languages.sort();
-    g_voiceLanguages = languages;
+    g_voiceLanguages = g_pEngine->VoiceLanguages();
     return g_voiceLanguages;
 }
 
@@ -181,30 +154,18 @@ QString CSpeechSynthesizer::SplitSyllables(const QString& phonemes)
 
 QString CSpeechSynthesizer::Syllables(const QString& text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    const void* rest = utf8.constData();
-    QStringList words;
-    // The engine translates a clause at a time and clears the pointer after the last one.
-    while (rest) {
-        const char* sounds = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, kSoundSeparator << 8);
-        if (sounds)
-            words.append(QString::fromUtf8(sounds));
-    }
-    return SplitSyllables(words.join(QLatin1Char(' ')));
+    return SplitSyllables(g_pEngine->Sounds(text, kSoundSeparator));
 }
 
 void CSpeechSynthesizer::UsePace(Pace pace)
 {
-    espeak_SetParameter(espeakRATE, pace == Pace::Slow ? kSlowRate : espeakRATE_NORMAL, 0);
+    g_pEngine->SetSlow(pace == Pace::Slow);
 }
 
-void CSpeechSynthesizer::SynthesizeInto(Audio& audio, const QByteArray& utf8, unsigned int flags)
+void CSpeechSynthesizer::SynthesizeInto(Audio& audio, const QString& text, bool soundCode)
 {
     audio.sampleRate = g_nSampleRate;
-    g_pTarget = &audio.samples;
-    espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8 | flags, nullptr, nullptr);
-    g_pTarget = nullptr;
+    audio.samples += g_pEngine->Synthesize(text, soundCode);
 }
 
 CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text,
@@ -223,12 +184,11 @@ CSpeechSynthesizer::Audio CSpeechSynthesizer::Synthesize(const QString& text,
                                       ? Syllables(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)
                                       : QStringList();
     if (syllables.isEmpty())
-        SynthesizeInto(audio, text.toUtf8(), 0);
+        SynthesizeInto(audio, text, false);
     for (const QString& syllable : syllables) {
         if (!audio.samples.isEmpty())
             audio.samples.append(QList<qint16>(qRound(g_nSampleRate * kSyllableGap), 0));
-        SynthesizeInto(audio, (QStringLiteral("[[") + syllable + QStringLiteral("]]")).toUtf8(),
-                       espeakPHONEMES);
+        SynthesizeInto(audio, QStringLiteral("[[") + syllable + QStringLiteral("]]"), true);
     }
     UsePace(Pace::Normal);
     return audio;

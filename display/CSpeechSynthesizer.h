@@ -54,5 +54,6 @@ private:
     static void UsePace(Pace pace);
     // The syllables of the text in the voice in use, in the engine's phoneme code.
     static QString Syllables(const QString& text);
-    static void SynthesizeInto(Audio& audio, const QByteArray& utf8, unsigned int flags);
+    // Adds the speech of the text (in the engine's sound code when soundCode) to the audio.
+    static void SynthesizeInto(Audio& audio, const QString& text, bool soundCode);
 };

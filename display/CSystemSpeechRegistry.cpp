@@ -6,9 +6,6 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <espeak-ng/espeak_ng.h>
-#include <espeak-ng/speak_lib.h>
-
 namespace {
 
 const QString kEngineFileName = QStringLiteral("phontab");
@@ -23,14 +20,30 @@ const QStringList kKnownDataFolders{
     QStringLiteral("/usr/local/share/espeak-ng-data"),
 };
 
+bool IsFolder(const QString& path)
+{
+    return QFileInfo(path).isDir();
+}
+
+// Finds the data as the engine itself will, without loading the engine (it is in the
+// sound library, loaded on the first word): ESPEAK_DATA_PATH, holding an "espeak-ng-data"
+// folder or being that folder; else an "espeak-ng-data" folder in the home folder; else
+// the folder Debian's engine was built for.
 QString LibraryDataFolder()
 {
-    // Finds the data as the engine itself will (ESPEAK_DATA_PATH, else the
-    // folder it was built for) without loading any of it.
-    espeak_ng_InitializePath(nullptr);
-    const char* path = nullptr;
-    espeak_Info(&path);
-    return path ? QString::fromLocal8Bit(path) : QString();
+    const QString variable = qEnvironmentVariable("ESPEAK_DATA_PATH");
+    if (!variable.isEmpty()) {
+        const QString inside = QDir(variable).filePath(QStringLiteral("espeak-ng-data"));
+        if (IsFolder(inside))
+            return inside;
+        if (IsFolder(variable))
+            return variable;
+    }
+    const QString home =
+        QDir(qEnvironmentVariable("HOME")).filePath(QStringLiteral("espeak-ng-data"));
+    if (!qEnvironmentVariableIsEmpty("HOME") && IsFolder(home))
+        return home;
+    return kKnownDataFolders.front();
 }
 
 } // namespace

@@ -62,5 +62,7 @@ std::optional<CWaveSound> CWaveSound::FromData(const QByteArray& wavFile)
 
 qint64 CWaveSound::DurationMs() const
 {
-    return m_format.isValid() ? m_format.durationForBytes(m_pcm.size()) / 1000 : 0;
+    // Worked out here: the audio library that could tell is loaded only to play.
+    const qint64 frames = m_format.isValid() ? m_pcm.size() / m_format.bytesPerFrame() : 0;
+    return frames > 0 ? frames * 1000 / m_format.sampleRate() : 0;
 }

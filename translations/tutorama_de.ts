@@ -755,6 +755,13 @@
     </message>
 </context>
 <context>
+    <name>CQuizApp</name>
+    <message>
+        <source>Printing is not available: a part of Tutorama is missing. Installing Tutorama again mends it.</source>
+        <translation>Drucken geht nicht: Ein Teil von Tutorama fehlt. Installiere Tutorama noch einmal, dann geht es wieder.</translation>
+    </message>
+</context>
+<context>
     <name>CQuizFile</name>
     <message>
         <source>Unrecognized File Format</source>

@@ -755,6 +755,13 @@
     </message>
 </context>
 <context>
+    <name>CQuizApp</name>
+    <message>
+        <source>Printing is not available: a part of Tutorama is missing. Installing Tutorama again mends it.</source>
+        <translation>No se puede imprimir: falta una parte de Tutorama. Vuelve a instalar Tutorama para arreglarlo.</translation>
+    </message>
+</context>
+<context>
     <name>CQuizFile</name>
     <message>
         <source>Unrecognized File Format</source>

@@ -755,6 +755,13 @@
     </message>
 </context>
 <context>
+    <name>CQuizApp</name>
+    <message>
+        <source>Printing is not available: a part of Tutorama is missing. Installing Tutorama again mends it.</source>
+        <translation>L’impression n’est pas possible&#xa0;: une partie de Tutorama manque. Réinstalle Tutorama pour la réparer.</translation>
+    </message>
+</context>
+<context>
     <name>CQuizFile</name>
     <message>
         <source>Unrecognized File Format</source>

@@ -171,13 +171,38 @@ int CQuizSheet::WizardFlagsOf(int pageIndex)
     return kWizardFlags.at(static_cast<size_t>(pageIndex));
 }
 
-void CQuizSheet::AddPage(CQuizPage* page)
+void CQuizSheet::Adopt(CQuizPage* page)
 {
     page->setParent(m_pPageArea);
     page->setGeometry(0, 0, kWidth, kPageHeight);
     page->hide();
     page->SetSheet(this);
+}
+
+void CQuizSheet::AddPage(CQuizPage* page)
+{
+    Adopt(page);
     m_pages.append(page);
+    m_makers.append(PageMaker());
+}
+
+void CQuizSheet::AddPage(PageMaker make)
+{
+    m_pages.append(nullptr);
+    m_makers.append(std::move(make));
+}
+
+CQuizPage* CQuizSheet::Page(int index) const
+{
+    if (index < 0 || index >= m_pages.size())
+        return nullptr;
+    CQuizPage*& page = m_pages[index];
+    if (!page && m_makers.at(index)) {
+        page = m_makers.at(index)();
+        // Making a page changes nothing a caller sees: it was there all along, hidden.
+        const_cast<CQuizSheet*>(this)->Adopt(page);
+    }
+    return page;
 }
 
 void CQuizSheet::ComputeSlots()
@@ -250,10 +275,10 @@ void CQuizSheet::MoveBy(int delta, QObject* requester)
 
 void CQuizSheet::ActivatePage()
 {
-    for (CQuizPage* page : std::as_const(m_pages))
-        if (page != ActivePage())
-            page->hide();
     CQuizPage* page = ActivePage();
+    for (CQuizPage* other : std::as_const(m_pages))
+        if (other && other != page)
+            other->hide();
     if (!page)
         return;
     page->show();

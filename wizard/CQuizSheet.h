@@ -48,9 +48,14 @@ public:
     explicit CQuizSheet(CTU_QuizDoc* doc, QWidget* parent = nullptr);
     ~CQuizSheet() override;
 
+    // Makes a page when it is first asked for, so that start-up makes only the first page.
+    using PageMaker = std::function<CQuizPage*()>;
+
     void AddPage(CQuizPage* page);
+    void AddPage(PageMaker make);
     int PageCount() const { return static_cast<int>(m_pages.size()); }
-    CQuizPage* Page(int index) const { return m_pages.value(index); }
+    // The page, made now if it has not been yet; nullptr past the last page.
+    CQuizPage* Page(int index) const;
     CQuizPage* ActivePage() const { return Page(m_nCurrentPage); }
     int CurrentIndex() const { return m_nCurrentPage; }
 
@@ -102,7 +107,11 @@ private:
 
     CTU_QuizDoc* m_pDoc;
     QWidget* m_pPageArea;
-    QList<CQuizPage*> m_pages;
+    void Adopt(CQuizPage* page);
+
+    // A page not yet made is a null entry with its maker beside it.
+    mutable QList<CQuizPage*> m_pages;
+    QList<PageMaker> m_makers;
     qint16 m_nCurrentPage = 0;
     bool m_bNextEnabled = false;
     bool m_bInitialized = false;

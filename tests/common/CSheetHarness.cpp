@@ -1,5 +1,6 @@
 #include "CSheetHarness.h"
 
+#include "CLinkedPrintService.h"
 #include "CPictureButton.h"
 #include "CQuizPage.h"
 #include "CQuizSheet.h"
@@ -19,6 +20,8 @@ CQuizApp::Options HarnessOptions(CScriptedPrompt* prompt, const QString& folder)
     options.m_strQuizDir = folder;
     // Choices a test makes stay in its own folder, never in the user's settings.
     options.m_strSettingsFile = folder + QStringLiteral("/settings.ini");
+    // Printing linked in, so a test reaches the print dialogs' own classes.
+    options.m_pPrint = &CLinkedPrintService::Instance();
     return options;
 }
 } // namespace

@@ -275,6 +275,7 @@ class Journey:
             answer = self.choice("True" if truth == right else "False")
             toggle(answer)
             wait_for("the answer chosen", lambda: checked(answer))
+            self.read_aloud(answer)
             self.press_when_enabled("Next")
             feedback = self.dialog("Tutorama Feedback")
             verdict = self.verdict_heard_first(feedback)
@@ -284,6 +285,16 @@ class Journey:
             self.press_when_enabled("Next", feedback)
             wait_for("the feedback closed", lambda: not window_titled(self.app, "Tutorama Feedback"))
         return verdicts
+
+    def read_aloud(self, answer):
+        """The statement is read aloud by a push button; pressed again while it speaks it starts
+        over, and the answer chosen stays chosen."""
+        speaker = self.button("Read aloud")
+        if not speaker.description:
+            raise JourneyError("Read aloud does not say what it does")
+        press(speaker)
+        press(speaker)
+        wait_for("the answer still chosen", lambda: checked(answer))
 
     def shown_statement(self):
         for obj in walk(self.sheet()):

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSet>
+#include <QShortcut>
 #include <QStyle>
 #include <QWidget>
 #include <QtTest>
@@ -69,6 +70,14 @@ void CollectUnnamed(QAccessibleInterface* iface, QStringList* problems, int* con
                        object->objectName().startsWith(QLatin1String("sheet")));
         if (mustDescribe && iface->text(QAccessible::Description).trimmed().isEmpty())
             problems->append(Describe(iface) + QStringLiteral(" has no description"));
+        // A picture has no underlined letter: its tooltip tells the key that presses it.
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        for (const QShortcut* shortcut :
+             object ? object->findChildren<QShortcut*>() : QList<QShortcut*>()) {
+            const QString key = shortcut->key().toString(QKeySequence::NativeText);
+            if (widget && !widget->toolTip().contains(key))
+                problems->append(Describe(iface) + QStringLiteral(" does not tell its key ") + key);
+        }
     }
     for (int i = 0; i < iface->childCount(); ++i)
         CollectUnnamed(iface->child(i), problems, controls);

@@ -126,6 +126,25 @@ private slots:
             QVERIFY(info.isExecutable());
     }
 
+    // Sound and printing load from modules on first use: they go to the program's private lib
+    // folder, which is where the installed program looks, whatever the prefix.
+    void theModulesAreWhereTheProgramLooks_data()
+    {
+        QTest::addColumn<QString>("module");
+        QTest::addRow("sound and speech") << QStringLiteral("libtutorama-sound.so");
+        QTest::addRow("printing") << QStringLiteral("libtutorama-print.so");
+    }
+
+    void theModulesAreWhereTheProgramLooks()
+    {
+        QFETCH(QString, module);
+        const QFileInfo installed(Installed(QStringLiteral(TUTORAMA_MODULE_LIBDIR "/") + module));
+        QVERIFY2(installed.isFile(), qPrintable(installed.filePath()));
+        const QDir looked(
+            QDir::cleanPath(Installed(QStringLiteral("bin/" TUTORAMA_MODULE_RELDIR))));
+        QCOMPARE(looked.absoluteFilePath(module), installed.absoluteFilePath());
+    }
+
     void iconsHaveTheirSizes()
     {
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

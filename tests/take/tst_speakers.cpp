@@ -27,26 +27,25 @@ struct Listener
     CActorSvr* actor = nullptr;
 };
 
-CQuestionPage* QuestionPageOf(CSheetHarness& harness, int kind)
-{
-    return qobject_cast<CQuestionPage*>(harness.Sheet()->Page(QuestionPage(kind)));
-}
-
 void ListenTo(CSheetHarness& harness, int kind, Listener& listener)
 {
     auto output = std::make_unique<CRecordingOutput>(&listener.heard);
     listener.output = output.get();
     auto actor = std::make_unique<CActorSvr>(std::move(output));
     listener.actor = actor.get();
-    QuestionPageOf(harness, kind)->SetActor(std::move(actor));
+    qobject_cast<CQuestionPage*>(harness.Sheet()->Page(QuestionPage(kind)))
+        ->SetActor(std::move(actor));
 }
 
-// A quiz of one kind with one question, on its question page; backs: the cards show their backs.
+// A quiz of one kind with one question, on its question page; backs: the cards show their
+// backs; voice: the language chosen for the quiz.
 void StartTaking(CSheetHarness& harness, int kind, const QString& question, const QString& back,
-                 bool backs = false)
+                 bool backs = false, const QString& voice = QString())
 {
     const QString path = harness.PathOf(QStringLiteral("Quiz.qiz"));
     CTakeDriver::WriteQuiz(path, kind, {{question, kTrue, back}});
+    if (!voice.isEmpty())
+        harness.Context().m_pVoice->Choose(path, voice);
     CTakeDriver(harness).OpenForTaking(path);
     if (backs)
         harness.ClickPageButton(QStringLiteral("Show Backs"));
@@ -107,19 +106,12 @@ private slots:
         CSheetHarness harness;
         Listener listener;
         ListenTo(harness, kind, listener);
-        const QString path = harness.PathOf(QStringLiteral("Quiz.qiz"));
-        const QString front = kind == QUIZ_TRUE_FALSE ? said : QStringLiteral("the dog");
-        CTakeDriver::WriteQuiz(path, kind, {{front, kTrue, QStringLiteral("der Hund")}});
         // The quiz is spoken in German, whatever the program's language.
         const QString voice = CSpeechSynthesizer::HasVoice(QStringLiteral("de"))
                                   ? QStringLiteral("de")
                                   : CSpeechSynthesizer::DefaultLanguage();
-        harness.Context().m_pVoice->Choose(path, voice);
-        CTakeDriver(harness).OpenForTaking(path);
-        if (backs)
-            harness.ClickPageButton(QStringLiteral("Show Backs"));
-        harness.Click(ID_WIZNEXT);
-        QCOMPARE(harness.Index(), QuestionPage(kind));
+        StartTaking(harness, kind, kind == QUIZ_TRUE_FALSE ? said : QStringLiteral("the dog"),
+                    QStringLiteral("der Hund"), backs, voice);
         if (kind == QUIZ_TRUE_FALSE)
             harness.PressPicture(IDB_TRUE_BUTTON);
         QVERIFY(listener.heard.isEmpty()); // nothing is read until the pupil asks
@@ -151,12 +143,23 @@ private slots:
             QCOMPARE(harness.Doc()->CurrentQuestion()->m_nResponse, kTrue);
         }
 
+        // The keyboard reaches it from the answer, and Space presses it.
+        const QString answer = kind == QUIZ_TRUE_FALSE
+                                   ? QStringLiteral("pictureButton%1").arg(IDB_TRUE_BUTTON)
+                                   : QString::fromLatin1(backs ? "frontBox" : "backBox");
+        harness.Find<QWidget>(answer)->setFocus();
+        for (int tab = 0; tab < 3 && QApplication::focusWidget() != button; ++tab)
+            Key(harness, Qt::Key_Tab, Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget(), button);
+        Key(harness, Qt::Key_Space, Qt::NoModifier);
+        QCOMPARE(listener.heard.size(), 4);
+
         // Leaving the page stops it.
         harness.m_prompt.QueueYesNo(true);
         harness.Click(ID_SHEET_FINISH);
         QCOMPARE(harness.Index(), int(PAGE_WELCOME));
         QVERIFY(!listener.output->IsPlaying());
-        QCOMPARE(listener.heard.size(), 3);
+        QCOMPARE(listener.heard.size(), 4);
     }
 
     void readAloudIsOfferedOnlyWithSpeechAndMovesNothing_data()
