@@ -40,6 +40,9 @@ constexpr int kGoOn = -1;
 // window system: the exit status, or kGoOn when the program is to start.
 int AnsweredInTerminal(int argc, char* argv[])
 {
+    // Without arguments there is nothing to answer: the window comes up without a detour.
+    if (argc <= 1)
+        return kGoOn;
     QCoreApplication core(argc, argv);
     Identify();
     const CTranslations translations(QLocale::system());
