@@ -1,6 +1,7 @@
 #include "CWidgetPrompt.h"
 
 #include "CPrintService.h"
+#include "CSaveFileDialog.h"
 #include "CYesNoBox.h"
 
 #include <QCoreApplication>
@@ -60,10 +61,7 @@ QString CWidgetPrompt::GetOpenFileName(const QString& folder, const QString& fil
 QString CWidgetPrompt::GetSaveFileName(const QString& folder, const QString& filter,
                                        const QString& defaultSuffix)
 {
-    QFileDialog dialog(m_pParent, QString(), folder, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultSuffix);
+    CSaveFileDialog dialog(m_pParent, folder, filter, defaultSuffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

@@ -2,6 +2,8 @@
 #include "CPrinterDialog.h"
 #include "CQuizApp.h"
 #include "CQuizSheet.h"
+#include "CSaveFileDialog.h"
+#include "CScratchMount.h"
 #include "CScriptedPrompt.h"
 #include "CSpeechRegistry.h"
 #include "CTU_QuizDoc.h"
@@ -162,6 +164,50 @@ private slots:
         QCOMPARE(prompt.AskYesNo(QStringLiteral("Throw it away?"), defaultReply), expected);
         QVERIFY(seen);
         QVERIFY(!stillOpen);
+    }
+
+    void saveDialogAsksBeforeReplacingOnlyAFileItCanReplace_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("writable quiz: asked") << false;
+        QTest::newRow("read-only quiz: the page refuses it, nothing to confirm") << true;
+    }
+
+    void saveDialogAsksBeforeReplacingOnlyAFileItCanReplace()
+    {
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        CScratchMount mount(dir.path(), 1 << 20);
+        if (!mount.IsMounted())
+            QSKIP(qPrintable(QStringLiteral("no scratch file system: ") + mount.Error()));
+        const QString path = dir.filePath(QStringLiteral("Old quiz.qiz"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(mount.SetReadOnly(readOnly));
+
+        QStringList asked;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<CSaveFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            // A "replace?" box opens inside accept(): answer it Yes as soon as it shows.
+            QTimer::singleShot(0, this, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked.append(box->text());
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            dialog->selectFile(QStringLiteral("Old quiz"));
+            dialog->accept();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        CWidgetPrompt prompt;
+        const QString chosen = prompt.GetSaveFileName(dir.path(), QStringLiteral("Quiz (*.qiz)"),
+                                                      QStringLiteral("qiz"));
+        mount.SetReadOnly(false);
+        QCOMPARE(chosen, path);
+        QCOMPARE(asked.size(), readOnly ? 0 : 1);
     }
 
     void f1OpensTheHelp()

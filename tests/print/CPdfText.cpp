@@ -85,26 +85,6 @@ std::vector<CPdfText::Word> CPdfText::Words(const QString& pdfPath)
     return words;
 }
 
-std::vector<CPdfText::Picture> CPdfText::Pictures(const QString& pdfPath)
-{
-    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-    constexpr int kPage = 0;
-    constexpr int kType = 2;
-    constexpr int kPpiX = 12;
-    constexpr int kPpiY = 13;
-    std::vector<Picture> pictures;
-    const QStringList lines = Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdfPath})
-                                  .split(QLatin1Char('\n'));
-    for (const QString& line : lines.mid(2)) {
-        const QStringList fields = line.simplified().split(QLatin1Char(' '));
-        if (fields.size() <= kPpiY || fields[kType] != QLatin1String("image"))
-            continue; // soft masks belong to the picture before them
-        pictures.push_back(
-            {fields[kPage].toInt() - 1, fields[kPpiX].toDouble(), fields[kPpiY].toDouble()});
-    }
-    return pictures;
-}
-
 QImage CPdfText::Render(const QString& pdfPath, int dpi)
 {
     QTemporaryDir dir;

@@ -32,14 +32,6 @@ public:
         QRectF box;
     };
     static std::vector<Word> Words(const QString& pdfPath);
-    // The resolution each picture was printed at, across and down (pdfimages -list).
-    struct Picture
-    {
-        int page = 0; // from 0
-        double ppiX = 0;
-        double ppiY = 0;
-    };
-    static std::vector<Picture> Pictures(const QString& pdfPath);
     // The first page as the paper would look, in grey, at this many pixels per inch.
     static QImage Render(const QString& pdfPath, int dpi);
     // A picture placed on a page, as poppler's pdfimages lists it: its own pixels and how many

@@ -475,10 +475,10 @@ void TestPrintJobs::picturesKeepTheirProportions()
     Tick(qPrintable(box));
     m_prompt.QueuePrinter(Pdf("pictures.pdf"));
     ClickPrint();
-    const std::vector<CPdfText::Picture> pictures = CPdfText::Pictures(Pdf("pictures.pdf"));
+    const QList<CPdfText::Image> pictures = CPdfText::Images(Pdf("pictures.pdf"));
     QVERIFY(!pictures.empty());
     // As many dots per inch across as down: the round badge prints round.
-    for (const CPdfText::Picture& picture : pictures)
+    for (const CPdfText::Image& picture : pictures)
         QVERIFY2(std::abs(picture.ppiX - picture.ppiY) <= 0.02 * picture.ppiY,
                  qPrintable(QStringLiteral("%1 x %2").arg(picture.ppiX).arg(picture.ppiY)));
 }
