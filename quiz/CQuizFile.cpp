@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -458,11 +459,22 @@ CQuizFile::Status ReadBounded(const QString& path, qint64 max, QByteArray* bytes
         ::close(fd);
         return CQuizFile::Status::NotAFile;
     }
-    // One byte more than allowed tells a file that grew since it was looked at.
-    *bytes = file.read(max + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *reason = ReasonOf(EIO);
-        return CQuizFile::Status::CannotRead;
+    // Read in pieces into room for the size seen: asking for max bytes at once
+    // would allocate all of them for every quiz opened. One byte more than
+    // allowed tells a file that grew since it was looked at.
+    bytes->clear();
+    bytes->reserve(std::min<qint64>(info.st_size, max) + 1);
+    char piece[64 * 1024];
+    while (bytes->size() <= max) {
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got < 0) {
+            bytes->clear();
+            *reason = ReasonOf(EIO);
+            return CQuizFile::Status::CannotRead;
+        }
+        if (got == 0)
+            break;
+        bytes->append(piece, got);
     }
     if (bytes->size() > max) {
         bytes->clear();

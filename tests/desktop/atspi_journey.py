@@ -408,8 +408,10 @@ def start_display(helpers):
     """A private X server; -displayfd lets it pick a free display number itself. Servers
     started at the same moment by other tests may race for a number: then try again."""
     for _ in range(5):
+        # -noreset: otherwise the server resets when the probe below disconnects, and the
+        # program, connecting during that reset, is turned away.
         server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24",
-                                   "-nolisten", "tcp"], stdout=subprocess.PIPE,
+                                   "-nolisten", "tcp", "-noreset"], stdout=subprocess.PIPE,
                                   stderr=subprocess.DEVNULL)
         helpers.append(server)
         try:
