@@ -184,8 +184,10 @@ Xserver StartXvfb()
         // Quiet: it reports each display it finds taken on its way to a free one.
         if (const int null = open("/dev/null", O_WRONLY); null >= 0)
             dup2(null, STDERR_FILENO);
+        // -noreset: a program started just as the last one left must not meet a server
+        // in the middle of its reset.
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
