@@ -55,12 +55,20 @@ constexpr char16_t LAST_HIGH_CONTROL = 0x9F;
 constexpr char16_t LAST_LATIN1 = 0xFF;
 
 // Writes into a buffer sized beforehand for the worst case, so building a
-// file of any size costs one allocation and no per-field checks.
+// file of any size costs at most one allocation and no per-field checks.
 class Writer
 {
 public:
     explicit Writer(qsizetype capacity) : m_bytes(capacity, Qt::Uninitialized)
     {
+        m_p = m_bytes.data();
+    }
+
+    // Reuses the memory of bytes when it is large enough: those pages are
+    // already in memory, where fresh ones would each cost a page fault.
+    Writer(QByteArray* bytes, qsizetype capacity) : m_bytes(std::move(*bytes))
+    {
+        m_bytes.resize(capacity);
         m_p = m_bytes.data();
     }
 
@@ -111,23 +119,11 @@ public:
         }
     }
 
-    void String(QStringView text)
-    {
-        char* const start = m_p;
-        Length(text.size());
-        const char16_t* source = text.utf16();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const char16_t c = source[i];
-            const int b = c < FIRST_HIGH_CONTROL ? c : CQuizFile::Windows1252Byte(c);
-            if (b < 0) {
-                // Nothing the user typed is lost: such text is kept in UTF-16.
-                m_p = start;
-                WideString(text);
-                return;
-            }
-            *m_p++ = static_cast<char>(b);
-        }
-    }
+    void String(QStringView text) { String(text, false); }
+
+    // A question's text: line breaks are LF alone in memory and CR LF in the
+    // file, as other readers of the format expect (files with either are read).
+    void FileText(QStringView text) { String(text, true); }
 
     void QuestionClass()
     {
@@ -137,49 +133,89 @@ public:
         Bytes(CLASS_NAME, CLASS_NAME_LENGTH);
     }
 
-    // The most a string can take: the wide prefix and two bytes a character.
-    static qsizetype StringCapacity(QStringView text) { return 3 + 7 + 2 * text.size(); }
+    // The most a string can take: the wide prefix, and two bytes a character,
+    // or four for a line break that gains its CR.
+    static qsizetype StringCapacity(QStringView text) { return 3 + 7 + 4 * text.size(); }
 
 private:
-    void WideString(QStringView text)
+    static bool GainsCarriageReturn(QStringView text, qsizetype i, bool fileBreaks)
+    {
+        return fileBreaks && text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r');
+    }
+
+    // What a narrow pass over a text ended with.
+    enum class Pass
+    {
+        Written,
+        LengthGrows, // a line break gains a CR the length did not count
+        NeedsWide,   // a character has no Windows-1252 byte
+    };
+
+    static qsizetype StoredLength(QStringView text, bool fileBreaks)
+    {
+        return fileBreaks ? text.size() + text.count(u'\n') - text.count(u"\r\n") : text.size();
+    }
+
+    // The length goes first, so most texts are written in one pass and only
+    // one with a bare LF or a character outside Windows-1252 is started again.
+    void String(QStringView text, bool fileBreaks)
+    {
+        char* const start = m_p;
+        Pass pass = Narrow(text, text.size(), fileBreaks);
+        if (pass == Pass::Written)
+            return;
+        const qsizetype length = StoredLength(text, fileBreaks);
+        if (pass == Pass::LengthGrows) {
+            m_p = start;
+            pass = Narrow(text, length, fileBreaks);
+        }
+        if (pass == Pass::NeedsWide) {
+            // Nothing the user typed is lost: such text is kept in UTF-16.
+            m_p = start;
+            WideString(text, length, fileBreaks);
+        }
+    }
+
+    Pass Narrow(QStringView text, qsizetype length, bool fileBreaks)
+    {
+        const bool crsCounted = length > text.size();
+        Length(length);
+        const char16_t* source = text.utf16();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = source[i];
+            if (GainsCarriageReturn(text, i, fileBreaks)) {
+                if (!crsCounted)
+                    return Pass::LengthGrows;
+                *m_p++ = '\r';
+            }
+            const int b = c < FIRST_HIGH_CONTROL ? c : CQuizFile::Windows1252Byte(c);
+            if (b < 0)
+                return Pass::NeedsWide;
+            *m_p++ = static_cast<char>(b);
+        }
+        return Pass::Written;
+    }
+
+    void WideString(QStringView text, qsizetype length, bool fileBreaks)
     {
         U8(LENGTH_ESCAPE);
         U16(LENGTH_WIDE);
-        Length(text.size());
-        for (const QChar c : text)
-            U16(c.unicode());
+        Length(length);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (GainsCarriageReturn(text, i, fileBreaks))
+                U16(u'\r');
+            U16(text[i].unicode());
+        }
     }
 
     QByteArray m_bytes;
     char* m_p = nullptr;
 };
 
-// Line breaks are LF alone in memory and CR LF in the file, as other readers
-// of the format expect; files with either are read.
-QString FileLineBreaks(const QString& text)
-{
-    if (!text.contains(u'\n'))
-        return text;
-    QString file;
-    file.reserve(text.size() + text.count(u'\n'));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == u'\n' && (i == 0 || text.at(i - 1) != u'\r'))
-            file += u'\r';
-        file += text.at(i);
-    }
-    return file;
-}
-
 void ToMemoryLineBreaks(QString& text)
 {
     if (text.contains(u'\r'))
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-// The most a question's text takes in the file, its line breaks grown to CR LF.
-qsizetype QuestionTextCapacity(const QString& text)
-{
-    return Writer::StringCapacity(text) + 2 * text.count(u'\n');
 }
 
 qsizetype Capacity(const CTU_QuizDoc& doc)
@@ -190,8 +226,8 @@ qsizetype Capacity(const CTU_QuizDoc& doc)
     qsizetype size = FIXED_FIELDS + Writer::StringCapacity(doc.m_strQuizPath) +
                      Writer::StringCapacity(doc.m_strQuizName);
     for (const auto& question : doc.Questions()) {
-        size += RECORD_FIELDS + QuestionTextCapacity(question->m_strQuestion) +
-                QuestionTextCapacity(question->m_strAnswer);
+        size += RECORD_FIELDS + Writer::StringCapacity(question->m_strQuestion) +
+                Writer::StringCapacity(question->m_strAnswer);
     }
     return size;
 }
@@ -519,7 +555,14 @@ void CQuizFile::AppendString(QByteArray& out, QStringView text)
 
 QByteArray CQuizFile::Serialize(const CTU_QuizDoc& doc)
 {
-    Writer out(Capacity(doc));
+    QByteArray bytes;
+    SerializeInto(doc, &bytes);
+    return bytes;
+}
+
+void CQuizFile::SerializeInto(const CTU_QuizDoc& doc, QByteArray* bytes)
+{
+    Writer out(bytes, Capacity(doc));
     out.String(QLatin1StringView(MAGIC).toString());
     out.String(doc.m_strQuizPath);
     out.String(doc.m_strQuizName);
@@ -534,11 +577,11 @@ QByteArray CQuizFile::Serialize(const CTU_QuizDoc& doc)
         else
             out.U16(TAG_CLASS | QUESTION_CLASS_INDEX);
         first = false;
-        out.String(FileLineBreaks(question->m_strQuestion));
+        out.FileText(question->m_strQuestion);
         out.U32(static_cast<quint32>(question->m_nAnswer));
-        out.String(FileLineBreaks(question->m_strAnswer));
+        out.FileText(question->m_strAnswer);
     }
-    return out.Take();
+    *bytes = out.Take();
 }
 
 CQuizFile::Status CQuizFile::Parse(const QByteArray& bytes, Contents* contents)
@@ -613,16 +656,22 @@ CQuizFile::Status CQuizFile::CheckLimits(const CTU_QuizDoc& doc, QString* reason
 
 CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, QString* reason)
 {
-    // Nothing is written that could not be opened again.
     QByteArray bytes;
+    return Save(doc, path, reason, &bytes);
+}
+
+CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, QString* reason,
+                                  QByteArray* buffer)
+{
+    // Nothing is written that could not be opened again.
     if (CheckLimits(doc, reason) == Status::Ok) {
-        bytes = Serialize(doc);
-        if (bytes.size() > MAX_FILE_BYTES)
+        SerializeInto(doc, buffer);
+        if (buffer->size() > MAX_FILE_BYTES)
             *reason = FileTooLarge();
     }
     if (!reason->isEmpty())
         return QFileInfo::exists(path) ? Status::CannotWrite : Status::CannotCreate;
-    const CFileWriter::Result result = CFileWriter::Write(path, bytes);
+    const CFileWriter::Result result = CFileWriter::Write(path, *buffer);
     switch (result.outcome) {
     case CFileWriter::Outcome::Written:
         return Status::Ok;

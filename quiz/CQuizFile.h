@@ -54,6 +54,8 @@ public:
 
     // The bytes of the whole document.
     static QByteArray Serialize(const CTU_QuizDoc& doc);
+    // The same into bytes, reusing its memory when it is large enough.
+    static void SerializeInto(const CTU_QuizDoc& doc, QByteArray* bytes);
     static Status Parse(const QByteArray& bytes, Contents* contents);
     // The same; reason names the limit of a file refused as too large.
     static Status Parse(const QByteArray& bytes, Contents* contents, QString* reason);
@@ -63,6 +65,9 @@ public:
 
     // Writes atomically; reason gets the system's explanation of a failure.
     static Status Save(const CTU_QuizDoc& doc, const QString& path, QString* reason);
+    // The same, building the file in buffer, which keeps its memory for the next save.
+    static Status Save(const CTU_QuizDoc& doc, const QString& path, QString* reason,
+                       QByteArray* buffer);
     static Status Load(const QString& path, Contents* contents, QString* reason);
     // Whether the file at path holds the document's quiz (wherever it was saved).
     static bool Holds(const QString& path, const CTU_QuizDoc& doc);

@@ -78,7 +78,7 @@ bool CTU_QuizDoc::OnSaveDocument(const QString& path)
 {
     m_strQuizPath = path;
     QString reason;
-    const CQuizFile::Status status = CQuizFile::Save(*this, path, &reason);
+    const CQuizFile::Status status = CQuizFile::Save(*this, path, &reason, &m_saveBuffer);
     // A save that would change nothing has not failed (a quiz the pupil may only read).
     if (status == CQuizFile::Status::Ok ||
         (status == CQuizFile::Status::CannotWrite && CQuizFile::Holds(path, *this))) {

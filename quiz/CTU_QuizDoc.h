@@ -130,6 +130,9 @@ private:
     // The path and bytes of the last save that failed, so that saving the
     // same quiz again at once does not tell the same failure twice.
     size_t m_nFailedSave = 0;
+    // The last save's bytes, kept so that saving after every change reuses
+    // memory already paged in (a large quiz is written many times a minute).
+    QByteArray m_saveBuffer;
     // Lookups of a run: order position -> list index, and the questions still open.
     mutable std::vector<int> m_orderIndex;
     mutable std::vector<int> m_openPool;

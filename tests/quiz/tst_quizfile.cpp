@@ -103,6 +103,8 @@ private slots:
     void longListCount();
     void lineBreaks_data();
     void lineBreaks();
+    void savedLineBreaks_data();
+    void savedLineBreaks();
     void zeroLengthFileOpensEmpty();
     void countsDisagree_data();
     void countsDisagree();
@@ -371,6 +373,46 @@ void TestQuizFile::lineBreaks()
     written.replace("\n", "\r\n");
     QCOMPARE(ReadFile(path), Header(QUIZ_FLASH_CARD, 1, 1, path.toLocal8Bit()) + CLASS_RECORD +
                                  Body(written, 0, written));
+}
+
+void TestQuizFile::savedLineBreaks_data()
+{
+    // Each LF gains a CR in the file, and the length before the text counts them.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addRow("LF first") << "\nx" << QByteArray::fromHex("030d0a78");
+    QTest::addRow("CR LF kept as it is") << "a\r\nb" << QByteArray::fromHex("04610d0a62");
+    QTest::addRow("CR grows the length past one byte")
+        << QString(253, 'a') + '\n'
+        << QByteArray::fromHex("ffff00") + QByteArray(253, 'a') + "\r\n";
+    QTest::addRow("wide text") << QString::fromUtf8("Γ\nα")
+                               << QByteArray::fromHex("fffeff04"
+                                                      "93030d000a00b103");
+    QTest::addRow("wide after the LF") << QString::fromUtf8("\nΓ")
+                                       << QByteArray::fromHex("fffeff03"
+                                                              "0d000a009303");
+}
+
+void TestQuizFile::savedLineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, stored);
+    CTU_QuizDoc doc;
+    doc.SetPrompt(&m_prompt);
+    doc.SetQuizType(QUIZ_FLASH_CARD);
+    doc.m_strQuizName = "p.qiz";
+    CQuestion* question = doc.AddQuestion();
+    question->m_strQuestion = text;
+    question->m_strAnswer = text;
+    const QString path = Path("breaks.qiz");
+    QVERIFY(doc.OnSaveDocument(path));
+    QCOMPARE(ReadFile(path).toHex(' '), (Header(QUIZ_FLASH_CARD, 1, 1, path.toLocal8Bit()) +
+                                         CLASS_RECORD + stored + U32(0) + stored)
+                                            .toHex(' '));
+    CTU_QuizDoc read;
+    read.SetPrompt(&m_prompt);
+    QVERIFY(read.OnOpenDocument(path));
+    QCOMPARE(read.Question(0)->m_strQuestion, QString(text).replace("\r\n", "\n"));
 }
 
 void TestQuizFile::longListCount()

@@ -27,41 +27,48 @@ int DigitsOf(int n)
 
 // The advance of each character in one font, looked up once per character:
 // a line's width short of kerning is the sum of its characters' advances.
+// Advances are kept in 64ths of a pixel, as the font engines give them, so
+// that adding up thousands of lines is integer work.
 class CharacterAdvances
 {
 public:
     explicit CharacterAdvances(const QFontMetricsF& metrics) : m_metrics(metrics)
     {
-        m_latin1.fill(-1);
+        m_latin1.fill(kUnknown);
     }
 
     qreal Of(QStringView text)
     {
-        qreal sum = 0;
+        qint64 sum = 0;
         for (const QChar c : text)
             sum += Of(c);
-        return sum;
+        return qreal(sum) / kUnitsPerPixel;
     }
 
 private:
-    qreal Of(QChar c)
+    static constexpr int kUnitsPerPixel = 64;
+    static constexpr int kUnknown = -1;
+
+    int Of(QChar c)
     {
         const char16_t code = c.unicode();
         if (code < m_latin1.size()) {
-            qreal& advance = m_latin1[code];
-            if (advance < 0)
-                advance = m_metrics.horizontalAdvance(c);
+            int& advance = m_latin1[code];
+            if (advance == kUnknown)
+                advance = Measure(c);
             return advance;
         }
         auto found = m_others.constFind(code);
         if (found == m_others.constEnd())
-            found = m_others.insert(code, m_metrics.horizontalAdvance(c));
+            found = m_others.insert(code, Measure(c));
         return *found;
     }
 
+    int Measure(QChar c) const { return qRound(m_metrics.horizontalAdvance(c) * kUnitsPerPixel); }
+
     const QFontMetricsF& m_metrics;
-    std::array<qreal, 256> m_latin1;
-    QHash<char16_t, qreal> m_others;
+    std::array<int, 256> m_latin1;
+    QHash<char16_t, int> m_others;
 };
 
 } // namespace
