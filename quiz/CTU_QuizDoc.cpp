@@ -47,6 +47,7 @@ void CTU_QuizDoc::ForgetRunIndexes()
 {
     m_orderIndex.clear();
     m_openPool.clear();
+    m_nPickedSlot = NO_SLOT;
 }
 
 CQuestion* CTU_QuizDoc::AddQuestion()
@@ -197,25 +198,48 @@ void CTU_QuizDoc::PickRandomUnanswered()
     // A random question among the open ones. The pool of open questions is
     // made once and thinned as its questions get answered, so a pick costs the
     // same in a quiz of ten questions and in one of ten thousand.
+    DropPickIfAnswered();
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1 || m_openPool.empty())
             RebuildOpenPool();
         while (!m_openPool.empty()) {
             const size_t slot = RandomBelow(m_openPool.size());
-            const int index = m_openPool[slot];
-            if (index < ListSize() && m_questions[static_cast<size_t>(index)]->IsOpen()) {
-                m_nCurrent = m_questions[static_cast<size_t>(index)]->m_nOrder;
+            if (IsPoolSlotOpen(slot)) {
+                m_nCurrent = m_questions[static_cast<size_t>(m_openPool[slot])]->m_nOrder;
+                m_nPickedSlot = slot;
                 return;
             }
-            m_openPool[slot] = m_openPool.back();
-            m_openPool.pop_back();
+            DropPoolSlot(slot);
         }
     }
+}
+
+bool CTU_QuizDoc::IsPoolSlotOpen(size_t slot) const
+{
+    const int index = m_openPool[slot];
+    return index < ListSize() && m_questions[static_cast<size_t>(index)]->IsOpen();
+}
+
+void CTU_QuizDoc::DropPoolSlot(size_t slot)
+{
+    m_openPool[slot] = m_openPool.back();
+    m_openPool.pop_back();
+}
+
+void CTU_QuizDoc::DropPickIfAnswered()
+{
+    // The question picked last is usually answered by now, and still in the
+    // processor's cache: dropping it here spares a later draw that would land
+    // on it, fetch it from memory and only then find it closed.
+    if (m_nPickedSlot < m_openPool.size() && !IsPoolSlotOpen(m_nPickedSlot))
+        DropPoolSlot(m_nPickedSlot);
+    m_nPickedSlot = NO_SLOT;
 }
 
 void CTU_QuizDoc::RebuildOpenPool() const
 {
     m_openPool.clear();
+    m_nPickedSlot = NO_SLOT;
     for (int i = 0; i < ListSize(); ++i) {
         if (m_questions[static_cast<size_t>(i)]->IsOpen())
             m_openPool.push_back(i);

@@ -122,6 +122,9 @@ private:
     size_t RandomBelow(size_t count) const;
     void RebuildOrderIndex() const;
     void RebuildOpenPool() const;
+    bool IsPoolSlotOpen(size_t slot) const;
+    void DropPoolSlot(size_t slot);
+    void DropPickIfAnswered();
     void ForgetRunIndexes();
 
     std::vector<std::unique_ptr<CQuestion>> m_questions;
@@ -136,6 +139,9 @@ private:
     // Lookups of a run: order position -> list index, and the questions still open.
     mutable std::vector<int> m_orderIndex;
     mutable std::vector<int> m_openPool;
+    // The pool slot of the question asked last, NO_SLOT when none.
+    static constexpr size_t NO_SLOT = size_t(-1);
+    mutable size_t m_nPickedSlot = NO_SLOT;
     CPrompt* m_pPrompt = nullptr;
     std::function<int()> m_rand;
     std::function<void(unsigned)> m_seed;
