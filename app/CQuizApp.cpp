@@ -19,6 +19,7 @@
 #include "CQuizFormatPage.h"
 #include "CQuizSheet.h"
 #include "CQuizVoice.h"
+#include "CRenderAhead.h"
 #include "CScorePage.h"
 #include "CSoundPlayer.h"
 #include "CSpeechRegistry.h"
@@ -100,6 +101,7 @@ QString CQuizApp::FindAdviceDir()
 
 CQuizSheet* CQuizApp::BuildSheet()
 {
+    m_pBannerAhead = std::make_unique<CRenderAhead>(IDB_WELCOME_BANNER);
     // Speech first: the format page offers spelling only with an engine.
     const CSystemSpeechRegistry systemSpeech;
     const CSpeechRegistry& speech = m_options.m_pSpeech ? *m_options.m_pSpeech : systemSpeech;

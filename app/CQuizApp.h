@@ -12,6 +12,7 @@ class CPaletteState;
 class CPrintService;
 class CPrompt;
 class CQuizVoice;
+class CRenderAhead;
 class CQuizSheet;
 class CSoundPlayer;
 class CSpeechRegistry;
@@ -62,6 +63,8 @@ private:
     void OpenPrintChoice(CQuizSheet* sheet);
 
     Options m_options;
+    // The welcome page's banner, lettered on a second thread while the sheet is built.
+    std::unique_ptr<CRenderAhead> m_pBannerAhead;
     std::unique_ptr<CWidgetPrompt> m_pWidgetPrompt;
     std::unique_ptr<CTU_QuizDoc> m_pDoc;
     std::unique_ptr<CMarkupRenderer> m_pMarkup;

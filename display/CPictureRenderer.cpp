@@ -2,6 +2,7 @@
 
 #include "CDib.h"
 #include "CLettering.h"
+#include "CRenderAhead.h"
 #include "PictureWords.h"
 
 #include <QCache>
@@ -15,7 +16,15 @@ namespace {
 // Room for every picture of a few pages at 3x; pages and printouts ask for the same sizes again.
 constexpr int kCacheKilobytes = 48 * 1024;
 
-QString CacheKey(int resourceId, const QSize& pixels)
+QCache<QString, QImage>& Renderings()
+{
+    static QCache<QString, QImage> renderings(kCacheKilobytes);
+    return renderings;
+}
+
+} // namespace
+
+QString CPictureRenderer::CacheKey(int resourceId, const QSize& pixels)
 {
     // The words are part of the picture, so a change of language makes new renderings.
     QStringList texts;
@@ -27,14 +36,6 @@ QString CacheKey(int resourceId, const QSize& pixels)
         .arg(pixels.height())
         .arg(texts.join(QLatin1Char('\n')));
 }
-
-QCache<QString, QImage>& Renderings()
-{
-    static QCache<QString, QImage> renderings(kCacheKilobytes);
-    return renderings;
-}
-
-} // namespace
 
 QString CPictureRenderer::ScaledResourcePath(int resourceId, int scale)
 {
@@ -100,17 +101,24 @@ QImage CPictureRenderer::MakeRendering(const CDib& picture, const QSize& pixels)
     return rendering;
 }
 
-QImage CPictureRenderer::Render(const CDib& picture, const QSize& pixels)
+bool CPictureRenderer::NeedsRendering(const CDib& picture, const QSize& pixels)
 {
-    const bool hasWords = !PictureWords::For(picture.ResourceId()).isEmpty();
     // Without words and without a sharper set, the picture of record drawn as it is is all
     // there is.
-    if (pixels.isEmpty() || (!hasWords && SetFor(picture, pixels) == 1))
+    const bool hasWords = !PictureWords::For(picture.ResourceId()).isEmpty();
+    return !pixels.isEmpty() && (hasWords || SetFor(picture, pixels) > 1);
+}
+
+QImage CPictureRenderer::Render(const CDib& picture, const QSize& pixels)
+{
+    if (!NeedsRendering(picture, pixels))
         return QImage();
     const QString key = CacheKey(picture.ResourceId(), pixels);
     if (const QImage* kept = Renderings().object(key))
         return *kept;
-    const QImage rendering = MakeRendering(picture, pixels);
+    QImage rendering = CRenderAhead::Take(key);
+    if (rendering.isNull())
+        rendering = MakeRendering(picture, pixels);
     const auto kilobytes = int(std::max<qsizetype>(1, rendering.sizeInBytes() / 1024));
     Renderings().insert(key, new QImage(rendering), kilobytes);
     return rendering;

@@ -27,13 +27,19 @@ public:
     // record, drawn as it is, is already the best there is (no words, nothing sharper).
     static QImage Render(const CDib& picture, const QSize& pixels);
 
+    // Whether the picture at this size is more than the picture of record drawn as it is.
+    static bool NeedsRendering(const CDib& picture, const QSize& pixels);
+    // The name a rendering is kept under: the picture, its size and its words.
+    static QString CacheKey(int resourceId, const QSize& pixels);
+    // Makes the rendering afresh. It touches nothing shared, so it may run on any thread.
+    static QImage MakeRendering(const CDib& picture, const QSize& pixels);
+
     // How many device pixels a painter puts on one unit of its coordinates.
     static qreal DeviceScale(const QPainter& painter);
     // The size in device pixels of a picture shown at this scale.
     static QSize PixelsAt(const QSize& size, qreal scale);
 
 private:
-    static QImage MakeRendering(const CDib& picture, const QSize& pixels);
     // The drawing without words at this size: from the smallest larger set, else the picture
     // of record.
     static QImage Art(const CDib& picture, const QSize& pixels);

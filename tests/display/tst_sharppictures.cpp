@@ -1,6 +1,7 @@
 // The program's pictures drawn for dense screens and printers, and the words lettered over them.
 #include "CDib.h"
 #include "CPictureRenderer.h"
+#include "CRenderAhead.h"
 #include "EdgeSharpness.h"
 #include "PictureWords.h"
 #include "ResourceIds.h"
@@ -59,6 +60,7 @@ private slots:
     void printedAtThePrintersPixels();
     void wordsComeFromTheTranslation_data();
     void wordsComeFromTheTranslation();
+    void madeAheadOnAnotherThread();
 };
 
 void TestSharpPictures::renderedAtTheScaleAsked_data()
@@ -185,6 +187,24 @@ void TestSharpPictures::wordsComeFromTheTranslation()
                                                             .arg(changed.height())));
     // And back in English the picture is as before.
     QCOMPARE(CPictureRenderer::Rendering(dib, scale), english);
+}
+
+void TestSharpPictures::madeAheadOnAnotherThread()
+{
+    // Words no rendering has had yet, so none is kept from an earlier test.
+    COneWordTranslator language(QStringLiteral("Made ahead"));
+    QCoreApplication::installTranslator(&language);
+    const CDib banner(IDB_WELCOME_BANNER);
+    const QImage onThisThread = CPictureRenderer::MakeRendering(banner, banner.Size());
+    {
+        const CRenderAhead ahead(IDB_WELCOME_BANNER);
+        QCOMPARE(CPictureRenderer::Rendering(banner, 1.0), onThisThread);
+    }
+    // One never taken is waited for when it goes.
+    {
+        const CRenderAhead unused(IDB_SCORE_BANNER);
+    }
+    QCoreApplication::removeTranslator(&language);
 }
 
 QTEST_MAIN(TestSharpPictures)
