@@ -20,6 +20,16 @@ void CMakeSteps::NewQuizOfKind(int kind)
     QCOMPARE(m_h.Index(), int(PAGE_QUESTION_MANAGER));
 }
 
+void CMakeSteps::NewQuizAtEditor(int kind)
+{
+    m_h.Context().m_bSpeechAvailable = true;
+    NewQuizOfKind(kind);
+    auto* add = m_h.Find<QPushButton>(QStringLiteral("addButton"));
+    QVERIFY(add);
+    add->click();
+    CSheetHarness::Settle();
+}
+
 void CMakeSteps::PickKind(int kind)
 {
     auto* radio = m_h.Find<QRadioButton>(QStringLiteral("formatRadio%1").arg(kind));

@@ -18,6 +18,9 @@ public:
 
     // From the welcome page: a new quiz of this kind, its manager shown empty.
     void NewQuizOfKind(int kind);
+    // The same, then Add pressed: the kind's editor on its first question (spelling too: the
+    // sheet is told a speech engine is there).
+    void NewQuizAtEditor(int kind);
     // On the format page: picks a kind's radio button.
     void PickKind(int kind);
 

@@ -146,10 +146,7 @@ private:
     // A quiz of the kind holding variants 1 and 2, with the manager shown.
     static void MakeTwo(CSheetHarness& h, CMakeSteps& steps, int kind)
     {
-        h.Context().m_bSpeechAvailable = true;
-        steps.NewQuizOfKind(kind);
-        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
-        CSheetHarness::Settle();
+        steps.NewQuizAtEditor(kind);
         WriteComplete(h, steps, kind, 1);
         h.Click(ID_WIZNEXT);
         WriteComplete(h, steps, kind, 2);
@@ -340,10 +337,7 @@ private slots:
         QFETCH(int, kind);
         CSheetHarness h;
         CMakeSteps steps(h);
-        h.Context().m_bSpeechAvailable = true;
-        steps.NewQuizOfKind(kind);
-        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
-        CSheetHarness::Settle();
+        steps.NewQuizAtEditor(kind);
         QCOMPARE(h.Title(), QStringLiteral("Tutorama: Question 1 of 1"));
         QVERIFY(!h.Button(ID_WIZNEXT)->isEnabled());
         QVERIFY(!h.Button(ID_SHEET_FINISH)->isEnabled());
@@ -409,10 +403,7 @@ private slots:
         QFETCH(int, kind);
         CSheetHarness h;
         CMakeSteps steps(h);
-        h.Context().m_bSpeechAvailable = true;
-        steps.NewQuizOfKind(kind);
-        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
-        CSheetHarness::Settle();
+        steps.NewQuizAtEditor(kind);
         QApplication::clipboard()->setText(kind == QUIZ_MATH ? QStringLiteral("6 * 7")
                                                              : QStringLiteral("Pasted"));
         h.ClickPageButton(QStringLiteral("Paste"));
@@ -608,10 +599,7 @@ private slots:
         QFETCH(QString, stored);
         CSheetHarness h;
         CMakeSteps steps(h);
-        h.Context().m_bSpeechAvailable = true;
-        steps.NewQuizOfKind(kind);
-        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
-        CSheetHarness::Settle();
+        steps.NewQuizAtEditor(kind);
         steps.Type(EditName(kind), typed);
         auto* box = h.Find<QLineEdit>(EditName(kind));
         box->selectAll();
@@ -641,10 +629,7 @@ private slots:
         QFETCH(int, kind);
         CSheetHarness h;
         CMakeSteps steps(h);
-        h.Context().m_bSpeechAvailable = true;
-        steps.NewQuizOfKind(kind);
-        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
-        CSheetHarness::Settle();
+        steps.NewQuizAtEditor(kind);
         const QString typed = Shown(kind, 1);
         steps.Type(EditName(kind), typed);
         auto* picture = new QMimeData;
@@ -689,9 +674,7 @@ private slots:
         QFETCH(int, kind);
         CSheetHarness h;
         CMakeSteps steps(h);
-        steps.NewQuizOfKind(kind);
-        h.Find<QPushButton>(QStringLiteral("addButton"))->click();
-        CSheetHarness::Settle();
+        steps.NewQuizAtEditor(kind);
         if (kind == QUIZ_TRUE_FALSE) {
             steps.Type(EditName(kind), QStringLiteral("Line one"));
             QTest::keyClick(h.Find<QWidget>(EditName(kind)), Qt::Key_Return);
