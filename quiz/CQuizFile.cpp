@@ -59,11 +59,6 @@ constexpr char16_t LAST_LATIN1 = 0xFF;
 class Writer
 {
 public:
-    explicit Writer(qsizetype capacity) : m_bytes(capacity, Qt::Uninitialized)
-    {
-        m_p = m_bytes.data();
-    }
-
     // Reuses the memory of bytes when it is large enough: those pages are
     // already in memory, where fresh ones would each cost a page fault.
     Writer(QByteArray* bytes, qsizetype capacity) : m_bytes(std::move(*bytes))
@@ -548,7 +543,8 @@ QString CQuizFile::DecodeWindows1252(const char* bytes, qsizetype size)
 
 void CQuizFile::AppendString(QByteArray& out, QStringView text)
 {
-    Writer writer(Writer::StringCapacity(text));
+    QByteArray bytes;
+    Writer writer(&bytes, Writer::StringCapacity(text));
     writer.String(text);
     out += writer.Take();
 }
@@ -652,12 +648,6 @@ CQuizFile::Status CQuizFile::CheckLimits(const CTU_QuizDoc& doc, QString* reason
         }
     }
     return Status::Ok;
-}
-
-CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, QString* reason)
-{
-    QByteArray bytes;
-    return Save(doc, path, reason, &bytes);
 }
 
 CQuizFile::Status CQuizFile::Save(const CTU_QuizDoc& doc, const QString& path, QString* reason,

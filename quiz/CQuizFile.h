@@ -63,9 +63,8 @@ public:
     // Whether the document stays within the limits; reason names the one passed.
     static Status CheckLimits(const CTU_QuizDoc& doc, QString* reason);
 
-    // Writes atomically; reason gets the system's explanation of a failure.
-    static Status Save(const CTU_QuizDoc& doc, const QString& path, QString* reason);
-    // The same, building the file in buffer, which keeps its memory for the next save.
+    // Writes atomically; reason gets the system's explanation of a failure. The file is built
+    // in buffer, which keeps its memory for the next save.
     static Status Save(const CTU_QuizDoc& doc, const QString& path, QString* reason,
                        QByteArray* buffer);
     static Status Load(const QString& path, Contents* contents, QString* reason);
