@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -696,6 +697,25 @@ private slots:
         QVERIFY(!bytes.contains("\r\r"));
         // Read back, the line break is one again.
         QCOMPARE(steps.FileQuestions().value(0), QStringLiteral("Line one\nLine two"));
+        // The manager shows the question on one line, as high as any other.
+        QCOMPARE(h.Index(), int(PAGE_QUESTION_MANAGER));
+        auto* list = h.Find<QListView>(QStringLiteral("questionList"));
+        const int lineHeight = list->fontMetrics().height();
+        QVERIFY(list->visualRect(list->model()->index(0, 0)).height() < 2 * lineHeight);
+        const QImage shot = list->viewport()->grab().toImage();
+        const QRgb empty = shot.pixel(shot.width() - 1, shot.height() - 1);
+        int top = shot.height();
+        int bottom = -1;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                if (shot.pixel(x, y) != empty) {
+                    top = std::min(top, y);
+                    bottom = y;
+                }
+            }
+        }
+        QVERIFY2(bottom - top < lineHeight,
+                 qPrintable(QStringLiteral("%1-%2").arg(top).arg(bottom)));
     }
 };
 

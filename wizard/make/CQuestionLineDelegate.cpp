@@ -29,3 +29,12 @@ void CQuestionLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
     painter->restore();
 }
+
+void CQuestionLineDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                            const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    // The item view hands line breaks over as line separators, which even a single line of
+    // text breaks at: a question's lines stand side by side on its one line instead.
+    option->text.replace(QChar::LineSeparator, u' ');
+}
